@@ -1,0 +1,129 @@
+// The headless backend.
+#include "platform/backend_headless.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/bitmap_file.h"
+
+namespace platform {
+namespace {
+
+// A loop that waits on the clock without flipping must still see time pass:
+// this many reads of the clock without a flip make one millisecond. It is
+// far more than a frame of play reads, so play keeps its fixed step.
+constexpr std::uint64_t kReadsPerIdleMs = 100000;
+
+// If the program has not quit this many frames after it was asked to close,
+// it is stopped.
+constexpr long kGraceFrames = 1000;
+
+int FloorHalf(int v) {
+  return v >= 0 ? v / 2 : -((-v + 1) / 2);
+}
+
+}  // namespace
+
+HeadlessBackend::HeadlessBackend(HeadlessOptions options) : options_(std::move(options)) {}
+
+bool HeadlessBackend::Open(std::string_view) {
+  open_ = true;
+  return true;
+}
+
+void HeadlessBackend::Present(const std::uint16_t* pixels, int pitch_bytes) {
+  last_frame_.resize(std::size_t(kScreenWidth) * kScreenHeight);
+  const int pitch = pitch_bytes / 2;
+  for (int y = 0; y < kScreenHeight; ++y) {
+    std::copy_n(pixels + std::size_t(y) * pitch, kScreenWidth,
+                last_frame_.begin() + std::ptrdiff_t(y) * kScreenWidth);
+  }
+  TakeShots();
+  ++frames_;
+  now_ms_ += std::uint64_t(std::max(options_.frame_ms, 0));
+  reads_since_flip_ = 0;
+  if (options_.max_frames >= 0 && frames_ >= options_.max_frames) {
+    if (!timed_out_) {
+      timed_out_ = true;
+      FeedCloseRequest();
+    } else if (frames_ >= options_.max_frames + kGraceFrames) {
+      std::fprintf(stderr, "quorvelnn: still running %ld frames after the frame limit\n",
+                   kGraceFrames);
+      std::_Exit(3);
+    }
+  }
+}
+
+void HeadlessBackend::TakeShots() {
+  for (const ScriptCommand& c : options_.script.commands) {
+    if (c.kind != ScriptCommand::Kind::kShot || c.frame != frames_) continue;
+    const std::string path = options_.screenshot_dir + "/" + c.name + ".bmp";
+    if (!SaveBitmapFile(
+            path, ImageFromRgb565(last_frame_.data(), kScreenWidth, kScreenHeight, kScreenWidth))) {
+      problems_.push_back("cannot write the screenshot " + path);
+    }
+  }
+}
+
+void HeadlessBackend::ReportUntakenShots() {
+  for (const ScriptCommand& c : options_.script.commands) {
+    if (c.kind == ScriptCommand::Kind::kShot && c.frame >= frames_) {
+      problems_.push_back("shot " + c.name + " at frame " + std::to_string(c.frame) +
+                          " was never reached (the program ended at frame " +
+                          std::to_string(frames_) + ")");
+    }
+  }
+}
+
+void HeadlessBackend::MoveModelCursor(int dx, int dy) {
+  cursor_x_ = std::clamp(cursor_x_ + 2 * dx, 0, 636);
+  cursor_y_ = std::clamp(cursor_y_ + 2 * dy, 0, 476);
+}
+
+void HeadlessBackend::Pump() {
+  using Kind = ScriptCommand::Kind;
+  auto& commands = options_.script.commands;
+  while (next_command_ < commands.size() && commands[next_command_].frame <= frames_) {
+    const ScriptCommand& c = commands[next_command_++];
+    switch (c.kind) {
+      case Kind::kMove:
+        FeedMouseMotion(c.a, c.b);
+        MoveModelCursor(c.a, c.b);
+        break;
+      case Kind::kMouse: {
+        // Odd coordinates land on the even pixel just before them: the cursor
+        // moves two pixels per count.
+        const int dx = FloorHalf(c.a - cursor_x_);
+        const int dy = FloorHalf(c.b - cursor_y_);
+        FeedMouseMotion(dx, dy);
+        MoveModelCursor(dx, dy);
+        break;
+      }
+      case Kind::kLeft:
+        FeedMouseButton(MouseButton::kLeft, c.down);
+        break;
+      case Kind::kRight:
+        FeedMouseButton(MouseButton::kRight, c.down);
+        break;
+      case Kind::kKey:
+        FeedKey(c.a, c.down);
+        break;
+      case Kind::kClose:
+        FeedCloseRequest();
+        break;
+      case Kind::kShot:
+        break;  // taken at the flip
+    }
+  }
+}
+
+std::uint64_t HeadlessBackend::TicksMs() {
+  if (++reads_since_flip_ >= kReadsPerIdleMs) {
+    reads_since_flip_ = 0;
+    ++now_ms_;
+  }
+  return now_ms_;
+}
+
+}  // namespace platform

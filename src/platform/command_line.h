@@ -1,0 +1,27 @@
+// The port's command line. The game itself reads no arguments; these only
+// choose how the port runs.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+struct PortOptions {
+  bool window = false;
+  bool headless = false;
+  std::string script_path;
+  int frame_ms = 16;
+  long max_frames = -1;  // none
+  std::string screenshot_dir;
+};
+
+struct CommandLine {
+  PortOptions options;
+  std::string error;  // set when the arguments cannot be used
+};
+
+CommandLine ParseCommandLine(int argc, const char* const* argv);
+
+extern const char kUsage[];
+
+}  // namespace platform

@@ -1,0 +1,5 @@
+// The mission briefing screen.
+#pragma once
+
+// Builds the briefing zone.
+void InitZoneScenario();

@@ -1,0 +1,14 @@
+// The game screen.
+#include "ui/zone_game.h"
+
+#include "frame/ddutil.h"
+#include "frame/dix.h"
+
+LPDIRECTDRAWSURFACE edit_game_surface = nullptr;
+
+void ChargerEditGame() {
+  edit_game_surface = DDLoadBitmap(lpDD, "../graphics/edit_game.bmp", 0, 0);
+}
+
+// The game screen comes with the world; nothing to build before it.
+void InitZoneGame() {}

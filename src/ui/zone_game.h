@@ -1,0 +1,12 @@
+// The game screen: the scrolled map, the minimap and the command panel.
+#pragma once
+
+#include "platform/ddraw.h"
+
+// The interface picture, drawn as the game screen's background.
+extern LPDIRECTDRAWSURFACE edit_game_surface;
+
+// Loads ../graphics/edit_game.bmp.
+void ChargerEditGame();
+// Builds the game screen and its icons.
+void InitZoneGame();

@@ -1,0 +1,5 @@
+// Who attacks whom.
+#pragma once
+
+// Clears the occupancy grid and the two attack grids over the map.
+void ClearCombatGrids();

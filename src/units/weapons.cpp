@@ -1,0 +1,4 @@
+// Weapons come with the units.
+#include "units/weapons.h"
+
+void InitWeapons() {}

@@ -1,0 +1,5 @@
+// Weapons and projectiles.
+#pragma once
+
+// Builds the weapon tables.
+void InitWeapons();

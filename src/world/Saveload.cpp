@@ -1,0 +1,4 @@
+// Saved games come with the world.
+#include "world/Saveload.h"
+
+void ScanSlotNames() {}

@@ -1,0 +1,36 @@
+// The map's size, the work surfaces of the game view and every picture sheet
+// the world draws from.
+#pragma once
+
+#include <array>
+
+#include "platform/ddraw.h"
+
+// Map width and height in cells; 128 is the capacity of every per-cell grid.
+extern int tx_map;
+extern int ty_map;
+
+constexpr int kMapCapacity = 128;
+constexpr int kVirtualSide = 1000;  // the game view is composed with a 96-pixel margin
+
+extern LPDIRECTDRAWSURFACE virtual_surface;
+extern LPDIRECTDRAWSURFACE minimap_surface;
+extern LPDIRECTDRAWSURFACE minimap_compose_surface;
+extern LPDIRECTDRAWSURFACE menu_surface;
+extern LPDIRECTDRAWSURFACE decor_surface;                   // terrain tiles
+extern LPDIRECTDRAWSURFACE mini_surface;                    // minimap colours
+extern std::array<LPDIRECTDRAWSURFACE, 4> select_surfaces;  // marks for 1 to 4 cells
+extern LPDIRECTDRAWSURFACE humans_surface;
+extern LPDIRECTDRAWSURFACE orcs_surface;
+extern LPDIRECTDRAWSURFACE little_sprites_surface;  // projectiles
+extern LPDIRECTDRAWSURFACE human_buildings_surface;
+extern LPDIRECTDRAWSURFACE orc_buildings_surface;
+extern LPDIRECTDRAWSURFACE neutral_buildings_surface;
+extern LPDIRECTDRAWSURFACE icons_surface;
+
+// Creates the work surfaces, loads the cursor and every sheet.
+void ChargerDecors();
+// Fills the table of tile positions in the terrain sheet.
+void InitTableDecors();
+// Releases every surface of the world and the pictures loaded elsewhere.
+void LibererDecors();
