@@ -159,9 +159,18 @@ bool SdlBackend::Open(std::string_view title) {
   }
   sdl_->video_started = true;
   const Uint32 flags = options_.windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP;
+  // Full screen starts at the desktop's size, so that the picture is placed
+  // right even where nothing honours the full-screen request (an X server
+  // without a window manager).
+  int width = 2 * kScreenWidth, height = 2 * kScreenHeight;
+  SDL_DisplayMode desktop;
+  if (!options_.windowed && SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
+    width = desktop.w;
+    height = desktop.h;
+  }
   const std::string name(title);
   sdl_->window = SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                  2 * kScreenWidth, 2 * kScreenHeight, flags);
+                                  width, height, flags);
   if (sdl_->window) {
     sdl_->renderer = SDL_CreateRenderer(sdl_->window, -1, SDL_RENDERER_PRESENTVSYNC);
     if (!sdl_->renderer) sdl_->renderer = SDL_CreateRenderer(sdl_->window, -1, 0);

@@ -1,0 +1,143 @@
+// Loading pictures (good, missing and damaged files), colour keys, outlines.
+#include "frame/ddutil.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "frame/dix.h"
+#include "platform/bitmap_file.h"
+#include "support/scratch.h"
+
+namespace {
+
+class Pictures : public ::testing::Test {
+ protected:
+  Pictures() { DirectDrawCreate(nullptr, &dd, nullptr); }
+  ~Pictures() override {
+    for (LPDIRECTDRAWSURFACE s : loaded) s->Release();
+    dd->Release();
+  }
+  LPDIRECTDRAWSURFACE Load(const std::string& name) {
+    LPDIRECTDRAWSURFACE s = DDLoadBitmap(dd, ("../graphics/" + name).c_str(), 0, 0);
+    if (s) loaded.push_back(s);
+    return s;
+  }
+  void WriteBytes(const std::string& name, const std::string& bytes) {
+    std::ofstream((tree.graphics() / name).string(), std::ios::binary) << bytes;
+  }
+  std::string ReadBytes(const std::string& name) {
+    std::ifstream in((tree.graphics() / name).string(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  test::ScratchTree tree;
+  IDirectDraw* dd = nullptr;
+  std::vector<LPDIRECTDRAWSURFACE> loaded;
+};
+
+platform::Image Checker() {
+  platform::Image image(5, 3, 0x000000);
+  image.at(0, 0) = 0xFF00FF;
+  image.at(4, 2) = 0xFFFFFF;
+  image.at(2, 1) = 0x08FC10;  // low bits lost on the 16-bit display
+  return image;
+}
+
+TEST_F(Pictures, A24BitPictureLoadsAtItsSizeInRgb565) {
+  tree.WritePicture("p.bmp", Checker());
+  LPDIRECTDRAWSURFACE s = Load("p.bmp");
+  ASSERT_TRUE(s);
+  EXPECT_EQ(s.get()->Width(), 5);
+  EXPECT_EQ(s.get()->Height(), 3);
+  EXPECT_EQ(s.get()->PixelAt(0, 0), 0xF81F);
+  EXPECT_EQ(s.get()->PixelAt(4, 2), 0xFFFF);
+  EXPECT_EQ(s.get()->PixelAt(2, 1), (1 << 11) | (63 << 5) | 2);
+  EXPECT_EQ(s.get()->PixelAt(1, 0), 0x0000);
+}
+
+TEST_F(Pictures, PalettedPicturesLoadToo) {
+  SDL_Surface* paletted = SDL_CreateRGBSurfaceWithFormat(0, 4, 2, 8, SDL_PIXELFORMAT_INDEX8);
+  SDL_Color colours[2] = {{0, 0, 255, 255}, {255, 0, 0, 255}};
+  SDL_SetPaletteColors(paletted->format->palette, colours, 0, 2);
+  static_cast<Uint8*>(paletted->pixels)[1] = 1;
+  SDL_SaveBMP(paletted, (tree.graphics() / "indexed.bmp").c_str());
+  SDL_FreeSurface(paletted);
+  LPDIRECTDRAWSURFACE s = Load("indexed.bmp");
+  ASSERT_TRUE(s);
+  EXPECT_EQ(s.get()->PixelAt(0, 0), 0x001F);
+  EXPECT_EQ(s.get()->PixelAt(1, 0), 0xF800);
+}
+
+TEST_F(Pictures, MissingAndDamagedFilesGiveNoSurfaceAndNoLog) {
+  tree.WritePicture("good.bmp", Checker());
+  const std::string good = ReadBytes("good.bmp");
+  WriteBytes("empty.bmp", "");
+  WriteBytes("truncated.bmp", good.substr(0, good.size() - 7));
+  WriteBytes("header_only.bmp", good.substr(0, 30));
+  WriteBytes("text.bmp", "this is not a picture at all, only words.");
+  std::string huge = good;
+  huge[18] = huge[19] = huge[20] = '\x7f';  // a width in the hundreds of millions
+  WriteBytes("huge.bmp", huge);
+  std::string bad_depth = good;
+  bad_depth[28] = 13;  // no such depth
+  WriteBytes("bad_depth.bmp", bad_depth);
+  for (const char* name : {"absent.bmp", "empty.bmp", "truncated.bmp", "header_only.bmp",
+                           "text.bmp", "huge.bmp", "bad_depth.bmp"}) {
+    EXPECT_FALSE(Load(name)) << name;
+  }
+  EXPECT_FALSE(std::filesystem::exists("output/directX_errors.txt"));
+  EXPECT_FALSE(std::filesystem::exists("output/Fatal_Errors.txt"));
+}
+
+TEST_F(Pictures, CopyingFromOrIntoNothingFails) {
+  tree.WritePicture("good.bmp", Checker());
+  LPDIRECTDRAWSURFACE s = Load("good.bmp");
+  EXPECT_EQ(DDCopyBitmap(nullptr, nullptr, 0, 0, 0, 0), E_FAIL);
+  EXPECT_EQ(DDCopyBitmap(s, nullptr, 0, 0, 0, 0), E_FAIL);
+  EXPECT_EQ(s.get()->PixelAt(0, 0), 0xF81F);
+}
+
+TEST_F(Pictures, ColourMatchReadsTheTopLeftPixelAndLeavesItAlone) {
+  tree.WritePicture("good.bmp", Checker());
+  LPDIRECTDRAWSURFACE s = Load("good.bmp");
+  EXPECT_EQ(DDColorMatch(s, CLR_INVALID), 0xF81FUL);
+  EXPECT_EQ(DDColorMatch(s, RGB(0, 0, 255)), 0x001FUL);
+  EXPECT_EQ(s.get()->PixelAt(0, 0), 0xF81F);
+  EXPECT_EQ(DDColorMatch(nullptr, CLR_INVALID), CLR_INVALID);
+  ASSERT_EQ(DDSetColorKey(s, CLR_INVALID), DD_OK);
+}
+
+TEST(DrawRectangle, OutlineCoversBothCornersInRed) {
+  test::Machine machine;
+  DDBLTFX fx{sizeof(DDBLTFX), 0};
+  lpDDSBack->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+  Draw_Rectangle(lpDDSBack, 10, 10, 20, 15);
+  IDirectDrawSurface& back = *lpDDSBack.get();
+  int red = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 30; ++x) red += back.PixelAt(x, y) == 0xF800;
+  EXPECT_EQ(red, 2 * 11 + 2 * 4);
+  EXPECT_EQ(back.PixelAt(20, 15), 0xF800);
+  EXPECT_EQ(back.PixelAt(15, 12), 0);
+  Draw_Rectangle(lpDDSBack, 100, 100, 100, 100);
+  EXPECT_EQ(back.PixelAt(100, 100), 0xF800);
+  EXPECT_EQ(back.PixelAt(101, 100), 0);
+  // Partly off the surface: only the part on it is drawn.
+  Draw_Rectangle(lpDDSBack, 630, 470, 700, 500);
+  EXPECT_EQ(back.PixelAt(639, 470), 0xF800);
+  EXPECT_EQ(back.PixelAt(630, 479), 0xF800);
+}
+
+TEST(Rects, MakeRectAndInclusivePointTest) {
+  RECT r;
+  EXPECT_EQ(MakeRect(&r, 1, 2, 3, 4), &r);
+  EXPECT_EQ(r.left + r.top + r.right + r.bottom, 10);
+  EXPECT_TRUE(PointInRect(3, 4, 1, 2, 3, 4));
+  EXPECT_TRUE(PointInRect(1, 2, 1, 2, 3, 4));
+  EXPECT_FALSE(PointInRect(4, 4, 1, 2, 3, 4));
+  EXPECT_FALSE(PointInRect(-1, 3, 0, 2, 3, 4));
+}
+
+}  // namespace

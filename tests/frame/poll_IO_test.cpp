@@ -1,0 +1,178 @@
+// Mouse and keyboard polling: clicks, double clicks, drags, cursor limits and
+// keys sent once.
+#include "frame/poll_IO.h"
+
+#include <gtest/gtest.h>
+
+#include "frame/dix.h"
+#include "frame/main.h"
+#include "frame/souris.h"
+#include "platform/dinput.h"
+#include "support/recording_zone.h"
+#include "support/scratch.h"
+
+namespace {
+
+using Signals = std::vector<std::string>;
+
+class Polling : public ::testing::Test {
+ protected:
+  Polling() : machine(TenMillisecondFrames()) { current_zone = &zone; }
+  ~Polling() override { current_zone = nullptr; }
+
+  static platform::HeadlessOptions TenMillisecondFrames() {
+    platform::HeadlessOptions options;
+    options.frame_ms = 10;
+    return options;
+  }
+  static void Wait(int ms) {
+    for (int i = 0; i < ms / 10; ++i) FlipScreen();
+  }
+  static void Left(bool down) { platform::FeedMouseButton(platform::MouseButton::kLeft, down); }
+  static void Click() {
+    Left(true);
+    Left(false);
+    PollMouse();
+  }
+
+  test::ScratchTree tree;
+  test::Machine machine;
+  test::RecordingZone zone;
+};
+
+TEST_F(Polling, PressesWithin200MsAreDoubleClicksOneAfterAnother) {
+  Click();
+  Wait(150);
+  Click();
+  Wait(150);
+  Click();
+  EXPECT_EQ(zone.signals, (Signals{"press 320,200", "release 320,200", "double 320,200",
+                                   "release 320,200", "double 320,200", "release 320,200"}));
+}
+
+TEST_F(Polling, PressesFurtherApartAreSeparatePresses) {
+  Click();
+  Wait(250);
+  Click();
+  EXPECT_EQ(zone.signals,
+            (Signals{"press 320,200", "release 320,200", "press 320,200", "release 320,200"}));
+}
+
+TEST_F(Polling, ButtonsSeeTheMotionBeforeThemInTheSameBatch) {
+  platform::FeedMouseMotion(10, -5);
+  Left(true);
+  platform::FeedMouseButton(platform::MouseButton::kRight, true);
+  PollMouse();
+  EXPECT_EQ(zone.signals, (Signals{"press 340,190", "right 340,190"}));
+  EXPECT_TRUE(left_down);
+  EXPECT_EQ(press_x, 340);
+}
+
+TEST_F(Polling, CursorStopsAtTheScreenEdges) {
+  platform::FeedMouseMotion(-400, 0);
+  PollMouse();
+  EXPECT_EQ(mouse_x, 0);
+  for (int i = 0; i < 10; ++i) platform::FeedMouseMotion(1000, 1000);
+  PollMouse();
+  EXPECT_EQ(mouse_x, 636);
+  EXPECT_EQ(mouse_y, 476);
+  platform::FeedMouseMotion(-3, -1);
+  PollMouse();
+  EXPECT_EQ(mouse_x, 630);
+  EXPECT_EQ(mouse_y, 474);
+}
+
+TEST_F(Polling, AtMostSixteenRecordsAreReadPerPoll) {
+  for (int i = 0; i < 10; ++i) platform::FeedMouseMotion(1, 1);  // 20 records
+  PollMouse();
+  EXPECT_EQ(mouse_x, 320 + 2 * 8);
+  PollMouse();
+  EXPECT_EQ(mouse_x, 340);
+  EXPECT_EQ(mouse_y, 220);
+}
+
+TEST_F(Polling, HeldButtonDragsOnlyOnPollsWithoutEvents) {
+  Left(true);
+  PollMouse();
+  PollMouse();
+  platform::FeedMouseMotion(5, 0);
+  PollMouse();
+  PollMouse();
+  EXPECT_EQ(zone.signals, (Signals{"press 320,200", "drag 320,200", "drag 330,200"}));
+  Left(false);
+  PollMouse();
+  PollMouse();
+  EXPECT_EQ(zone.signals.back(), "release 330,200");
+}
+
+TEST_F(Polling, HeldKeyIsSentOnceAndAgainAfterRelease) {
+  platform::FeedKey(DIK_A, true);
+  for (int i = 0; i < 5; ++i) {
+    Wait(60);
+    PollKeyboard();
+  }
+  platform::FeedKey(DIK_A, false);
+  Wait(60);
+  PollKeyboard();
+  platform::FeedKey(DIK_A, true);
+  Wait(60);
+  PollKeyboard();
+  EXPECT_EQ(zone.signals, (Signals{"key 30", "key 30"}));
+}
+
+TEST_F(Polling, TwoHeldKeysAlternateAndKeysWaitForTheScanInterval) {
+  platform::FeedKey(DIK_A, true);
+  platform::FeedKey(DIK_B, true);
+  Wait(60);
+  PollKeyboard();
+  PollKeyboard();  // no 50 ms since the last scan
+  Wait(60);
+  PollKeyboard();
+  EXPECT_EQ(zone.signals, (Signals{"key 30", "key 48", "key 30", "key 48"}));
+}
+
+TEST_F(Polling, EscapeReachesTheDeepestZone) {
+  test::RecordingZone box;
+  zone.OpenSubZone(&box);
+  platform::FeedKey(DIK_ESCAPE, true);
+  Wait(60);
+  PollKeyboard();
+  EXPECT_TRUE(zone.signals.empty());
+  EXPECT_EQ(box.signals, (Signals{"key 1"}));
+  EXPECT_EQ(zone.Get_Child(), nullptr);
+  EXPECT_FALSE(zone.Is_End_Requested());
+}
+
+TEST_F(Polling, NothingIsReadWithoutTheFocus) {
+  platform::FeedKey(DIK_A, true);
+  platform::FeedMouseMotion(10, 10);
+  platform::FeedFocusLost();
+  Wait(60);
+  PollKeyboard();
+  PollMouse();
+  EXPECT_TRUE(zone.signals.empty());
+  EXPECT_EQ(mouse_x, 320);
+}
+
+TEST(Cursor, DrawsOnlyTheRowsLeftOnTheScreen) {
+  test::ScratchTree tree;
+  platform::Image arrow(12, 15, 0x00FF00);
+  arrow.at(0, 0) = 0xFF00FF;
+  tree.WritePicture("cursor001.bmp", arrow);
+  test::Machine machine;
+  ChargerSouris();
+  DDBLTFX fx{sizeof(DDBLTFX), 0};
+  lpDDSBack->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+  mouse_x = 630;
+  mouse_y = 470;
+  Afficher_Souris();
+  IDirectDrawSurface& back = *lpDDSBack.get();
+  EXPECT_EQ(back.PixelAt(630, 470), 0);  // the transparent corner
+  EXPECT_EQ(back.PixelAt(631, 470), 0x07E0);
+  EXPECT_EQ(back.PixelAt(639, 479), 0x07E0);
+  EXPECT_EQ(tree.Log("directX_errors.txt"), "");
+  cursor_surface->Release();
+  cursor_surface = nullptr;
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// Running the real program.
+#include "support/run_game.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace test {
+namespace {
+
+const std::filesystem::path kGameDir = QUORVELNN_GAME_DIR;
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+GameTree::GameTree(bool with_pictures) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "quorvelnn-game-XXXXXX").string();
+  root_ = mkdtemp(pattern.data());
+  for (const char* dir : {"bin/output", "graphics", "missions", "common_bin", "shots"}) {
+    std::filesystem::create_directories(root_ / dir);
+  }
+  std::filesystem::copy_file(kGameDir / "bin" / "quorvelnn", root_ / "bin" / "quorvelnn");
+  std::filesystem::permissions(root_ / "bin" / "quorvelnn", std::filesystem::perms::owner_exec,
+                               std::filesystem::perm_options::add);
+  if (with_pictures) {
+    std::filesystem::copy(kGameDir / "graphics", root_ / "graphics",
+                          std::filesystem::copy_options::recursive);
+  }
+}
+
+GameTree::~GameTree() {
+  std::error_code ignored;
+  std::filesystem::remove_all(root_, ignored);
+}
+
+GameRun GameTree::Run(const std::string& arguments) const {
+  const std::filesystem::path log = root_ / "run.log";
+  const std::string command = "cd '" + (root_ / "bin").string() + "' && ./quorvelnn " + arguments +
+                              " > '" + log.string() + "' 2>&1";
+  const int status = std::system(command.c_str());
+  GameRun run;
+  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.output = ReadFile(log);
+  return run;
+}
+
+GameRun GameTree::RunScript(const std::string& script, long max_frames) const {
+  const std::filesystem::path path = root_ / "script.txt";
+  std::ofstream(path) << script;
+  return Run("--headless --script '" + path.string() + "' --screenshot-dir '" +
+             (root_ / "shots").string() + "' --max-frames " + std::to_string(max_frames));
+}
+
+std::optional<platform::Image> GameTree::Shot(const std::string& name) const {
+  return platform::LoadBitmapFile((root_ / "shots" / (name + ".bmp")).string());
+}
+
+std::string GameTree::Log(const std::string& name) const {
+  return ReadFile(root_ / "bin" / "output" / name);
+}
+
+std::optional<platform::Image> DisplayedPicture(const std::string& name) {
+  std::optional<platform::Image> image =
+      platform::LoadBitmapFile((kGameDir / "graphics" / name).string());
+  if (!image) return image;
+  for (std::uint32_t& pixel : image->pixels) {
+    pixel = platform::Rgb565ToXrgb(platform::XrgbToRgb565(pixel));
+  }
+  return image;
+}
+
+}  // namespace test

@@ -1,0 +1,39 @@
+// Runs the real program in a scratch runtime tree, as a player's machine would.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "platform/bitmap_file.h"
+
+namespace test {
+
+struct GameRun {
+  int exit_code = -1;
+  std::string output;  // standard output and error
+};
+
+class GameTree {
+ public:
+  // A runtime tree with the generated pictures (or none).
+  explicit GameTree(bool with_pictures = true);
+  ~GameTree();
+  GameTree(const GameTree&) = delete;
+  GameTree& operator=(const GameTree&) = delete;
+
+  // Runs bin/quorvelnn from bin/ with the arguments; with a script, headless.
+  GameRun Run(const std::string& arguments) const;
+  GameRun RunScript(const std::string& script, long max_frames = 2000) const;
+  std::optional<platform::Image> Shot(const std::string& name) const;
+  std::string Log(const std::string& name) const;
+  const std::filesystem::path& root() const { return root_; }
+
+ private:
+  std::filesystem::path root_;
+};
+
+// The picture the program loads, as the 16-bit display shows it.
+std::optional<platform::Image> DisplayedPicture(const std::string& name);
+
+}  // namespace test

@@ -1,0 +1,61 @@
+// Test support: a scratch runtime tree to work in, and a headless machine
+// with a window, a display and input devices, torn down after each test.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/backend_headless.h"
+#include "platform/bitmap_file.h"
+
+namespace test {
+
+// A temporary tree laid out like the game's: bin/ (the working directory,
+// holding output/) beside graphics/, missions/ and common_bin/.
+class ScratchTree {
+ public:
+  explicit ScratchTree(bool with_output = true);
+  ~ScratchTree();
+  ScratchTree(const ScratchTree&) = delete;
+  ScratchTree& operator=(const ScratchTree&) = delete;
+
+  const std::filesystem::path& root() const { return root_; }
+  std::filesystem::path graphics() const { return root_ / "graphics"; }
+  // The content of output/NAME, empty when there is none.
+  std::string Log(const std::string& name) const;
+  // Writes a picture into graphics/.
+  void WritePicture(const std::string& name, const platform::Image& image) const;
+
+ private:
+  std::filesystem::path root_;
+  std::filesystem::path previous_directory_;
+};
+
+// A headless backend installed for the test's lifetime.
+class HeadlessScope {
+ public:
+  explicit HeadlessScope(platform::HeadlessOptions options = {});
+  ~HeadlessScope();
+  platform::HeadlessBackend& backend() { return *backend_; }
+
+ private:
+  std::unique_ptr<platform::HeadlessBackend> backend_;
+};
+
+// The program's window (with a window procedure that only closes), the
+// display and the input devices, as start-up makes them; released after.
+class Machine {
+ public:
+  explicit Machine(platform::HeadlessOptions options = {});
+  ~Machine();
+  platform::HeadlessBackend& backend() { return scope_.backend(); }
+
+ private:
+  HeadlessScope scope_;
+};
+
+// Turns the input state of the poller back to its start.
+void ResetInputState();
+
+}  // namespace test

@@ -1,0 +1,116 @@
+// The dialog boxes: sizing and centring, their buttons, the input line.
+#include "ui/Std_Boxes.h"
+
+#include <gtest/gtest.h>
+
+#include "frame/ddraw_text.h"
+#include "platform/dinput.h"
+#include "support/scratch.h"
+
+namespace {
+
+std::string received;
+int confirmations = 0;
+void Receive(char* text) {
+  received = text;
+}
+void Confirm() {
+  ++confirmations;
+}
+
+class Boxes : public ::testing::Test {
+ protected:
+  Boxes() : menu(0, 0, 640, 480, nullptr, nullptr) {
+    InitFont();
+    InitBoxes();
+    received.clear();
+    confirmations = 0;
+  }
+  // The icon of the box at a pixel of it, to press it as the mouse would.
+  static void Press(Zone_Interactive& parent, const Zone_Interactive& box, int bx, int by) {
+    parent.SignalMouseLeftButtonPressed(int(box.Get_X()) + bx, int(box.Get_Y()) + by);
+  }
+  static void Type(const std::vector<int>& keys) {
+    for (int k : keys) box_input->SignalKey(static_cast<unsigned char>(k));
+  }
+
+  test::ScratchTree tree;
+  Zone_Interactive menu;
+};
+
+TEST_F(Boxes, InformationBoxFitsItsTextAndCentresItsButton) {
+  box_info->Show("NO GAME TO SAVE", &menu);
+  const int w = LargeurTexte("NO GAME TO SAVE");
+  ASSERT_GT(w, 110);
+  EXPECT_EQ(box_info->Get_Width(), std::uint32_t(w + 100));
+  EXPECT_EQ(box_info->Get_X(), 320 - box_info->Get_Width() / 2);
+  EXPECT_EQ(box_info->Get_Y(), 190U);
+  EXPECT_EQ(menu.Get_Child(), box_info);
+  const Icone* ok = box_info->Icones()[0];
+  EXPECT_EQ(ok->Get_X(), box_info->Get_Width() / 2 - 45);
+  Press(menu, *box_info, int(ok->Get_X()) + 5, 75);
+  EXPECT_EQ(menu.Get_Child(), nullptr);
+}
+
+TEST_F(Boxes, ANarrowConfirmationIs210WideWithItsTwoButtons) {
+  box_confirm->Show("SURE ?", &menu, Confirm);
+  EXPECT_EQ(box_confirm->Get_Width(), 210U);
+  EXPECT_EQ(box_confirm->Get_X(), 215U);
+  EXPECT_EQ(box_confirm->Icones()[0]->Get_X(), 7U);
+  EXPECT_EQ(box_confirm->Icones()[1]->Get_X(), 112U);
+  Press(menu, *box_confirm, 115, 75);  // CANCEL
+  EXPECT_EQ(confirmations, 0);
+  EXPECT_EQ(menu.Get_Child(), nullptr);
+  box_confirm->Show("SURE ?", &menu, Confirm);
+  Press(menu, *box_confirm, 10, 75);  // OK: the action, then the box closes
+  EXPECT_EQ(confirmations, 1);
+  EXPECT_EQ(menu.Get_Child(), nullptr);
+  EXPECT_TRUE(box_confirm->Is_End_Requested());
+}
+
+TEST_F(Boxes, EscapeLeavesAMessageBoxWithoutItsAction) {
+  box_message->Show("VICTORY", &menu, Confirm);
+  menu.SignalKeyToActiveZone(DIK_ESCAPE);
+  EXPECT_EQ(confirmations, 0);
+  EXPECT_EQ(menu.Get_Child(), nullptr);
+}
+
+TEST_F(Boxes, TypedTextIsHandedToTheCallbackOnEnter) {
+  box_input->Show("NAME OF THE FILE", &menu, Receive);
+  Type({DIK_S, DIK_L, DIK_O, DIK_T, DIK_SPACE, DIK_1, DIK_F1, DIK_RETURN});
+  EXPECT_EQ(received, "SLOT 1");
+  EXPECT_EQ(box_input->Last_Text(), "SLOT 1");
+  EXPECT_EQ(menu.Get_Child(), nullptr);
+}
+
+TEST_F(Boxes, BackspaceRemovesOnlyWhatWasTyped) {
+  box_input->Show("NAME", &menu, Receive);
+  Type({DIK_BACK, DIK_Q, DIK_Z, DIK_BACK, DIK_0});
+  EXPECT_STREQ(box_input->Typed(), "Q0");
+  menu.SignalKeyToActiveZone(DIK_ESCAPE);
+  EXPECT_EQ(received, "");
+  EXPECT_EQ(menu.Get_Child(), nullptr);
+  box_input->Show("NAME", &menu, Receive);
+  EXPECT_STREQ(box_input->Typed(), "");
+}
+
+TEST_F(Boxes, AFullLineRefusesKeysButOkAndEscapeStillWork) {
+  box_input->Show("NAME", &menu, Receive);
+  for (int i = 0; i < 120; ++i) box_input->SignalKey(DIK_A);
+  EXPECT_EQ(std::string(box_input->Typed()).size(), 99U);
+  Type({DIK_BACK, DIK_RETURN});
+  EXPECT_EQ(std::string(box_input->Typed()).size(), 99U);
+  EXPECT_EQ(menu.Get_Child(), box_input);
+  Press(menu, *box_input, int(box_input->Icones()[0]->Get_X()) + 1, 71);
+  EXPECT_EQ(received, std::string(99, 'A'));
+}
+
+TEST(InputKeys, EveryKeyOfTheTableGivesItsCharacter) {
+  std::string typed;
+  for (int k = 0; k < 256; ++k) {
+    if (char c = InputCharacterOfKey(static_cast<unsigned char>(k))) typed += c;
+  }
+  EXPECT_EQ(typed, "1234567890QWERTYUIOPASDFGHJKLZXCVBNM ");
+}
+
+}  // namespace

@@ -1,0 +1,143 @@
+// The zone framework: icons on the pixel map, press dispatch, sub-zones,
+// Escape, and the text button's drawing.
+#include "ui/Zone_Interactive.h"
+
+#include <gtest/gtest.h>
+
+#include "frame/ddraw_text.h"
+#include "frame/dix.h"
+#include "frame/main.h"
+#include "platform/dinput.h"
+#include "support/recording_zone.h"
+#include "support/scratch.h"
+#include "ui/icone.h"
+
+namespace {
+
+int clicks_a = 0;
+int clicks_b = 0;
+void ClickA() {
+  ++clicks_a;
+}
+void ClickB() {
+  ++clicks_b;
+}
+
+class Zones : public ::testing::Test {
+ protected:
+  Zones() { clicks_a = clicks_b = 0; }
+  test::ScratchTree tree;
+};
+
+TEST_F(Zones, APressGoesToTheIconAddedLastWhereIconsOverlap) {
+  Zone_Interactive zone(100, 50, 200, 100, nullptr, nullptr);
+  Icone a(ClickA, 0, 0, 50, 50);
+  Icone b(ClickB, 40, 40, 20, 20);
+  ASSERT_TRUE(zone.AddIcone(&a));
+  ASSERT_TRUE(zone.AddIcone(&b));
+  zone.SignalMouseLeftButtonPressed(100 + 45, 50 + 45);
+  zone.SignalMouseLeftButtonPressed(100 + 10, 50 + 10);
+  zone.SignalMouseLeftButtonPressed(100 + 55, 50 + 55);
+  zone.SignalMouseLeftButtonPressed(99, 60);  // left of the zone
+  zone.SignalMouseLeftButtonPressed(-5, -5);
+  EXPECT_EQ(clicks_a, 1);
+  EXPECT_EQ(clicks_b, 2);
+  zone.RemoveIcone(&b);
+  zone.SignalMouseLeftButtonPressed(100 + 45, 50 + 45);
+  EXPECT_EQ(clicks_a, 1);  // b's pixels are empty now, not a's again
+  EXPECT_EQ(zone.IconAt(45, 45), nullptr);
+  EXPECT_EQ(zone.IconAt(5, 5), &a);
+}
+
+TEST_F(Zones, AnOpenSubZoneTakesEveryPressEvenOutsideItself) {
+  Zone_Interactive zone(0, 0, 640, 480, nullptr, nullptr);
+  Zone_Interactive box(200, 200, 100, 50, nullptr, nullptr);
+  Icone under(ClickA, 0, 0, 640, 480);
+  Icone on_box(ClickB, 0, 0, 100, 50);
+  zone.AddIcone(&under);
+  box.AddIcone(&on_box);
+  zone.OpenSubZone(&box);
+  EXPECT_EQ(box.Get_Parent(), &zone);
+  zone.SignalMouseLeftButtonPressed(10, 10);
+  zone.SignalMouseLeftButtonPressed(210, 210);
+  EXPECT_EQ(clicks_a, 0);
+  EXPECT_EQ(clicks_b, 1);
+  box.Close();
+  EXPECT_EQ(zone.Get_Child(), nullptr);
+  zone.SignalMouseLeftButtonPressed(10, 10);
+  EXPECT_EQ(clicks_a, 1);
+}
+
+TEST_F(Zones, EscapeClosesOnlyTheDeepestZone) {
+  Zone_Interactive zone(0, 0, 640, 480, nullptr, nullptr);
+  Zone_Interactive box(0, 0, 10, 10, nullptr, nullptr);
+  zone.OpenSubZone(&box);
+  zone.SignalKeyToActiveZone(DIK_ESCAPE);
+  EXPECT_TRUE(box.Is_End_Requested());
+  EXPECT_FALSE(zone.Is_End_Requested());
+  zone.SignalKeyToActiveZone(DIK_A);
+  EXPECT_FALSE(zone.Is_End_Requested());
+  zone.SignalKeyToActiveZone(DIK_ESCAPE);
+  EXPECT_TRUE(zone.Is_End_Requested());
+  EXPECT_EQ(tree.Log("Zone_Interactive.txt"),
+            "Touche escape reconnue !!!! \nTouche escape reconnue !!!! \n");
+}
+
+TEST_F(Zones, TheTwentyFirstIconIsRefusedAndChangesNothing) {
+  Zone_Interactive zone(0, 0, 100, 100, nullptr, nullptr);
+  std::vector<Icone> icons;
+  icons.reserve(21);
+  for (int i = 0; i < 21; ++i) icons.emplace_back(ClickA, 0, 0, 10 + i, 10);
+  for (int i = 0; i < 20; ++i) ASSERT_TRUE(zone.AddIcone(&icons[i]));
+  EXPECT_FALSE(zone.AddIcone(&icons[20]));
+  EXPECT_EQ(zone.IconAt(28, 5), &icons[19]);
+  EXPECT_EQ(zone.IconAt(29, 5), nullptr);
+  EXPECT_EQ(tree.Log("Fatal_Errors.txt"),
+            "Zone_Interactive bool Zone_Interactive::AddIcone(Icone * new_icone)\n"
+            "no free case for a new icone...\n");
+}
+
+TEST_F(Zones, IconPixelsOutsideTheZoneAreSkippedAndReported) {
+  Zone_Interactive zone(0, 0, 10, 10, nullptr, nullptr);
+  Icone sticking_out(ClickA, 8, 9, 3, 1);
+  Icone at_origin(ClickB, 0, 0, 12, 1);
+  zone.AddIcone(&sticking_out);
+  zone.AddIcone(&at_origin);
+  EXPECT_EQ(zone.IconAt(9, 9), &sticking_out);
+  EXPECT_EQ(tree.Log("Fatal_Errors.txt"), "08,09 pas sur la zone ! \n");
+  // A wider zone maps the icons again, in their order.
+  zone.SetWidth(20);
+  EXPECT_EQ(zone.IconAt(10, 9), &sticking_out);
+  EXPECT_EQ(zone.IconAt(11, 0), &at_origin);
+}
+
+TEST_F(Zones, ClosedZoneLoopsEndAndCanRunAgain) {
+  test::Machine machine;
+  test::RecordingZone zone;
+  current_zone = &zone;
+  zone.Close();
+  zone.Run();  // returns at once, clearing the request
+  EXPECT_FALSE(zone.Is_End_Requested());
+  EXPECT_EQ(machine.backend().frames(), 0);
+  current_zone = nullptr;
+}
+
+TEST_F(Zones, TextButtonCentresItsLabelAndFramesItself) {
+  test::Machine machine;
+  InitFont();
+  Icone_Texte button("ABCD", nullptr, 10, 20, 200);  // 13 + 9 + 10 + 10 = 42 wide
+  EXPECT_EQ(button.Get_Height(), 20U);
+  EXPECT_EQ(button.Get_Text_Width(), 42);
+  // The label is drawn from the font, which is missing here: each glyph's
+  // failed copy is logged with the place it was meant for.
+  button.Afficher(lpDDSBack, 100, 100);
+  EXPECT_NE(tree.Log("Ddraw_text.txt").find("px=189  py=123\n"), std::string::npos);
+  IDirectDrawSurface& back = *lpDDSBack.get();
+  EXPECT_EQ(back.PixelAt(110, 120), 0xF800);
+  EXPECT_EQ(back.PixelAt(310, 140), 0xF800);
+  EXPECT_EQ(back.PixelAt(309, 139), 0);
+  Icone_Texte wide("", nullptr, 0, 0, 200);
+  wide.Afficher(lpDDSBack, 0, 0);
+}
+
+}  // namespace
