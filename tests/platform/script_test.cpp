@@ -1,0 +1,81 @@
+// Input scripts and the port's command line.
+#include "platform/script.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/command_line.h"
+
+namespace {
+
+using Kind = platform::ScriptCommand::Kind;
+
+TEST(Script, CommandsAreReadInFrameOrderWithCommentsAndBlankLines) {
+  const platform::ScriptParse parsed = platform::ParseScript(
+      "# a comment\n"
+      "at 9 shot after   # trailing comment\n"
+      "\n"
+      "at 2 move -3 4\r\n"
+      "  at 2 mouse 100 50\n"
+      "at 5 key 28 down\n"
+      "at 5 right up\n"
+      "at 7 close\n");
+  ASSERT_EQ(parsed.error, "");
+  const auto& c = parsed.script.commands;
+  ASSERT_EQ(c.size(), 6U);
+  EXPECT_EQ(c[0].kind, Kind::kMove);
+  EXPECT_EQ(c[0].a, -3);
+  EXPECT_EQ(c[0].b, 4);
+  EXPECT_EQ(c[1].kind, Kind::kMouse);  // same frame: file order kept
+  EXPECT_EQ(c[2].kind, Kind::kKey);
+  EXPECT_EQ(c[2].a, 28);
+  EXPECT_TRUE(c[2].down);
+  EXPECT_EQ(c[3].kind, Kind::kRight);
+  EXPECT_FALSE(c[3].down);
+  EXPECT_EQ(c[4].kind, Kind::kClose);
+  EXPECT_EQ(c[5].kind, Kind::kShot);
+  EXPECT_EQ(c[5].name, "after");
+  EXPECT_EQ(c[5].frame, 9);
+}
+
+TEST(Script, MalformedLinesNameTheirLine) {
+  const char* bad[] = {
+      "at 1 left sideways", "at x close",
+      "at -1 close",        "at 1 move 1",
+      "at 1 mouse 640 0",   "at 1 key 0 down",
+      "at 1 key 256 down",  "at 1 shot ../escape",
+      "at 1 shot",          "at 1 close now",
+      "after 1 close",      "at 1 dance",
+      "at 1 move 1 2 3",    "at 99999999999999999999 close",
+  };
+  for (const char* line : bad) {
+    const platform::ScriptParse parsed = platform::ParseScript(std::string("at 0 close\n") + line);
+    EXPECT_EQ(parsed.error.rfind("line 2: ", 0), 0U) << line << " -> " << parsed.error;
+    EXPECT_TRUE(parsed.script.commands.empty());
+  }
+  EXPECT_NE(platform::LoadScript("/nonexistent/script").error, "");
+}
+
+TEST(CommandLine, OptionsAndTheirMistakes) {
+  const char* good[] = {"quorvelnn",        "--headless", "--script",     "s.txt",
+                        "--frame-ms",       "10",         "--max-frames", "300",
+                        "--screenshot-dir", "/tmp/x"};
+  const platform::CommandLine parsed = platform::ParseCommandLine(10, good);
+  ASSERT_EQ(parsed.error, "");
+  EXPECT_TRUE(parsed.options.headless);
+  EXPECT_EQ(parsed.options.script_path, "s.txt");
+  EXPECT_EQ(parsed.options.frame_ms, 10);
+  EXPECT_EQ(parsed.options.max_frames, 300);
+  EXPECT_EQ(parsed.options.screenshot_dir, "/tmp/x");
+
+  const char* plain[] = {"quorvelnn"};
+  EXPECT_EQ(platform::ParseCommandLine(1, plain).options.max_frames, -1);
+  const std::vector<std::vector<const char*>> wrong = {
+      {"q", "--frame-ms", "-4"},  {"q", "--max-frames", "lots"},   {"q", "--script"},
+      {"q", "--script", "s.txt"}, {"q", "--window", "--headless"}, {"q", "extra"},
+  };
+  for (const auto& args : wrong) {
+    EXPECT_NE(platform::ParseCommandLine(int(args.size()), args.data()).error, "") << args[1];
+  }
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+// The message queue and the window: posting, dispatch, closing, quitting.
+#include "platform/win32.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "support/scratch.h"
+
+namespace {
+
+std::vector<UINT> received;
+
+LRESULT Recorder(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  received.push_back(message);
+  if (message == WM_DESTROY) PostQuitMessage(7);
+  return DefWindowProc(hwnd, message, wparam, lparam);
+}
+
+class Window : public ::testing::Test {
+ protected:
+  Window() {
+    received.clear();
+    WNDCLASS wc{};
+    wc.lpfnWndProc = Recorder;
+    wc.lpszClassName = "Recorder";
+    RegisterClass(&wc);
+    hwnd = CreateWindowEx(0, "Recorder", "t", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, nullptr,
+                          nullptr);
+  }
+  ~Window() override {
+    DestroyWindow(hwnd);
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+  test::HeadlessScope headless;
+  HWND hwnd = nullptr;
+};
+
+TEST_F(Window, CloseDestroysTheWindowAndQuitComesAfterEveryOtherMessage) {
+  ASSERT_NE(hwnd, nullptr);
+  EXPECT_EQ(CreateWindowEx(0, "Recorder", "t", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+            nullptr);  // one window only
+  EXPECT_EQ(CreateWindowEx(0, "Unknown", "t", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+            nullptr);
+  PostMessage(hwnd, WM_KEYDOWN, VK_F2, 0);
+  PostMessage(hwnd, WM_CLOSE, 0, 0);
+  PostMessage(hwnd, WM_KEYDOWN, VK_F1, 0);  // dropped with the window
+  MSG msg;
+  std::vector<UINT> taken;
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    taken.push_back(msg.message);
+    if (msg.message == WM_QUIT) break;
+    TranslateMessage(&msg);
+    DispatchMessage(&msg);
+  }
+  EXPECT_EQ(taken, (std::vector<UINT>{WM_KEYDOWN, WM_CLOSE, WM_QUIT}));
+  EXPECT_EQ(received, (std::vector<UINT>{WM_KEYDOWN, WM_CLOSE, WM_DESTROY}));
+  EXPECT_EQ(msg.wParam, 7U);
+  EXPECT_FALSE(PostMessage(hwnd, WM_CLOSE, 0, 0));
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+}
+
+TEST_F(Window, PeekingWithoutRemovingLeavesTheMessage) {
+  PostMessage(hwnd, WM_SETCURSOR, 0, 0);
+  MSG msg;
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
+  ASSERT_TRUE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, WM_SETCURSOR);
+  EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 640);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 480);
+}
+
+TEST(Clock, HeadlessTimeAdvancesPerFrameAndSlowlyWhileWaiting) {
+  platform::HeadlessOptions options;
+  options.frame_ms = 25;
+  test::HeadlessScope headless(options);
+  const DWORD start = GetTickCount();
+  headless.backend().Present(std::vector<std::uint16_t>(640 * 480).data(), 1280);
+  EXPECT_EQ(GetTickCount() - start, 25UL);
+  // A loop that waits for time to pass without drawing still gets there.
+  const DWORD before = GetTickCount();
+  while (GetTickCount() - before < 3) {
+  }
+  EXPECT_EQ(headless.backend().frames(), 1);
+}
+
+}  // namespace
