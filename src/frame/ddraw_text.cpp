@@ -5,15 +5,13 @@
 #include <string>
 
 #include "frame/dix.h"
-#include "frame/logfile.h"
+#include "frame/logs.h"
 
 LPDIRECTDRAWSURFACE font_surface = nullptr;
 std::array<std::int8_t, 128> char_width{};
 std::array<std::uint8_t, 128> char_row{};
 
 namespace {
-
-LogFile ddraw_text_log("output/Ddraw_text.txt");
 
 constexpr const char kSurfaceContext[] =
     "ddraw_text int AfficherTexte(LPDIRECTDRAWSURFACE destination ,char* buffer,int px,int py)";
@@ -31,7 +29,7 @@ void ReportUnknown(char c) {
 }
 
 void LogFailedGlyph(const char* buffer, int px, int py, const RECT& src, const RECT& dest) {
-  ddraw_text_log << "text a afficher :" << buffer << "\n"
+  log_Ddraw_text << "text a afficher :" << buffer << "\n"
                  << "px=" << px << "  py=" << py << "\n"
                  << "Rectangle source : \n"
                  << "x0 = " << int(src.left) << "  y0 = " << int(src.top) << "\n"

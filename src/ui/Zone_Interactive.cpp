@@ -4,15 +4,13 @@
 #include <algorithm>
 
 #include "frame/dix.h"
-#include "frame/logfile.h"
+#include "frame/logs.h"
 #include "frame/poll_IO.h"
 #include "frame/souris.h"
 #include "platform/dinput.h"
 #include "ui/icone.h"
 
 namespace {
-
-LogFile zone_log("output/Zone_Interactive.txt");
 
 constexpr const char kDisplayContext[] = "zone_interactive void Zone_Interactive::Display()";
 
@@ -96,8 +94,8 @@ void Zone_Interactive::Display() {
     const HRESULT hr = lpDDSBack->Blt(&rect, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
     ReportDXError(kDisplayContext, hr);
     if (hr != 0) {
-      zone_log << "rect : " << int(x) << "," << int(y) << "  " << int(x + width) << ","
-               << int(y + height) << "\n";
+      log_Zone_Interactive << "rect : " << int(x) << "," << int(y) << "  " << int(x + width) << ","
+                           << int(y + height) << "\n";
     }
   }
   DisplayIcones();
@@ -111,7 +109,7 @@ void Zone_Interactive::DisplayIcones() {
 
 void Zone_Interactive::SignalKey(unsigned char key) {
   if (key == DIK_ESCAPE) {
-    zone_log << "Touche escape reconnue !!!! \n";
+    log_Zone_Interactive << "Touche escape reconnue !!!! \n";
     Close();
   }
 }
