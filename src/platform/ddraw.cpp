@@ -25,6 +25,32 @@ bool Overlap(const RECT& a, const RECT& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// Copies `count` pixels, at least one. Opaque runs of sprites are mostly a
+// few pixels long, where a call to memcpy costs more than the copy itself:
+// short spans are copied inline, in blocks of which the last may overlap the
+// one before. The two spans must not overlap.
+template <int kPixels>
+void CopyBlock(std::uint16_t* to, const std::uint16_t* from) {
+  std::memcpy(to, from, kPixels * sizeof(std::uint16_t));
+}
+
+void CopyPixels(std::uint16_t* to, const std::uint16_t* from, int count) {
+  if (count > 64) {
+    std::memcpy(to, from, std::size_t(count) * sizeof(std::uint16_t));
+  } else if (count >= 8) {
+    for (int i = 0; i + 8 < count; i += 8) CopyBlock<8>(to + i, from + i);
+    CopyBlock<8>(to + count - 8, from + count - 8);
+  } else if (count >= 4) {
+    CopyBlock<4>(to, from);
+    CopyBlock<4>(to + count - 4, from + count - 4);
+  } else if (count >= 2) {
+    CopyBlock<2>(to, from);
+    CopyBlock<2>(to + count - 2, from + count - 2);
+  } else {
+    *to = *from;
+  }
+}
+
 void FillDescription(int width, int height, int pitch_pixels, DWORD caps, LPDDSURFACEDESC desc) {
   desc->dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT | DDSD_PITCH | DDSD_PIXELFORMAT;
   desc->dwWidth = DWORD(width);
@@ -125,23 +151,19 @@ HRESULT IDirectDrawSurface::Blt(LPRECT dest_rect, LPDIRECTDRAWSURFACE source, LP
 
 void IDirectDrawSurface::CopyKeyed(const RECT& dest, IDirectDrawSurface& source, const RECT& src) {
   if (!source.runs_valid_) source.BuildOpaqueRuns();
-  const auto left = std::uint32_t(src.left);
-  const auto right = std::uint32_t(src.right);
-  for (int y = 0; y < RectHeight(src); ++y) {
-    const std::size_t row = std::size_t(src.top + y);
-    const OpaqueRun* first = source.runs_.data() + source.row_runs_[row];
+  const int left = int(src.left), right = int(src.right);
+  const std::uint16_t* from = source.pixels_.data() + std::size_t(src.top) * source.pitch_;
+  std::uint16_t* to = pixels_.data() + std::size_t(dest.top) * pitch_ + dest.left;
+  for (int row = int(src.top); row < src.bottom; ++row) {
     const OpaqueRun* last = source.runs_.data() + source.row_runs_[row + 1];
-    // The first run that ends after the rectangle's left edge.
-    first = std::partition_point(first, last, [left](const OpaqueRun& run) {
-      return std::uint32_t(run.start) + run.length <= left;
-    });
-    const std::uint16_t* from = source.pixels_.data() + row * source.pitch_;
-    std::uint16_t* to = &pixels_[std::size_t(dest.top + y) * pitch_ + dest.left] - left;
-    for (; first != last && first->start < right; ++first) {
-      const std::uint32_t begin = std::max<std::uint32_t>(first->start, left);
-      const std::uint32_t end = std::min<std::uint32_t>(first->start + first->length, right);
-      std::memcpy(to + begin, from + begin, (end - begin) * 2);
+    const OpaqueRun* run = source.FirstRunEndingAfter(row, left);
+    for (; run != last && run->start < right; ++run) {
+      const int begin = std::max<int>(run->start, left);
+      const int end = std::min<int>(run->end, right);
+      CopyPixels(to + (begin - left), from + begin, end - begin);
     }
+    from += source.pitch_;
+    to += pitch_;
   }
 }
 
@@ -162,21 +184,40 @@ void IDirectDrawSurface::CopyStretched(const RECT& dest, const IDirectDrawSurfac
 }
 
 void IDirectDrawSurface::BuildOpaqueRuns() {
+  run_index_stride_ = (width_ + kRunIndexStep - 1) / kRunIndexStep;
   row_runs_.assign(std::size_t(height_) + 1, 0);
+  run_index_.assign(std::size_t(height_) * run_index_stride_, 0);
   runs_.clear();
   for (int y = 0; y < height_; ++y) {
-    row_runs_[y] = std::uint32_t(runs_.size());
+    const std::size_t first = runs_.size();
+    row_runs_[y] = std::uint32_t(first);
     const std::uint16_t* row = pixels_.data() + std::size_t(y) * pitch_;
     int x = 0;
     while (x < width_) {
       while (x < width_ && row[x] == key_) ++x;
       const int start = x;
       while (x < width_ && row[x] != key_) ++x;
-      if (x > start) runs_.push_back({std::uint16_t(start), std::uint16_t(x - start)});
+      if (x > start) runs_.push_back({std::uint16_t(start), std::uint16_t(x)});
+    }
+    // A row holds at most width / 2 + 1 runs, well within 16 bits.
+    std::size_t run = first;
+    for (int step = 0; step < run_index_stride_; ++step) {
+      while (run < runs_.size() && runs_[run].end <= step * kRunIndexStep) ++run;
+      run_index_[std::size_t(y) * run_index_stride_ + step] = std::uint16_t(run - first);
     }
   }
   row_runs_[height_] = std::uint32_t(runs_.size());
   runs_valid_ = true;
+}
+
+// The row's first run that ends after `column`, or the row's end.
+const IDirectDrawSurface::OpaqueRun* IDirectDrawSurface::FirstRunEndingAfter(int row,
+                                                                             int column) const {
+  const OpaqueRun* last = runs_.data() + row_runs_[row + 1];
+  const OpaqueRun* run = runs_.data() + row_runs_[row] +
+                         run_index_[std::size_t(row) * run_index_stride_ + column / kRunIndexStep];
+  while (run != last && run->end <= column) ++run;
+  return run;
 }
 
 HRESULT IDirectDrawSurface::Flip(LPDIRECTDRAWSURFACE, DWORD) {

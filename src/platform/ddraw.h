@@ -156,8 +156,10 @@ class IDirectDrawSurface {
   friend class IDirectDraw;
   struct OpaqueRun {
     std::uint16_t start;
-    std::uint16_t length;
+    std::uint16_t end;  // one past the last opaque pixel
   };
+  // Columns per entry of the index that finds a row's first run at a column.
+  static constexpr int kRunIndexStep = 16;
 
   IDirectDrawSurface() = default;  // the null surface
   IDirectDrawSurface(int width, int height, DWORD caps);
@@ -166,6 +168,7 @@ class IDirectDrawSurface {
   bool ContainsRect(const RECT& r) const;
   void MarkChanged() { runs_valid_ = false; }
   void BuildOpaqueRuns();
+  const OpaqueRun* FirstRunEndingAfter(int row, int column) const;
   void CopyKeyed(const RECT& dest, IDirectDrawSurface& source, const RECT& src);
   void CopyStretched(const RECT& dest, const IDirectDrawSurface& source, const RECT& src,
                      bool keyed);
@@ -186,6 +189,11 @@ class IDirectDrawSurface {
   bool runs_valid_ = false;
   std::vector<std::uint32_t> row_runs_;  // index of each row's first run; one more at the end
   std::vector<OpaqueRun> runs_;
+  // Per row, every kRunIndexStep columns: the first run ending after that
+  // column, counted from the row's first run, so a blit of a frame in the
+  // middle of a sheet skips the runs on its left in one step.
+  std::vector<std::uint16_t> run_index_;
+  int run_index_stride_ = 0;  // entries per row
 };
 
 class IDirectDraw {

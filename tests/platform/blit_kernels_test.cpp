@@ -1,0 +1,276 @@
+// Surface blit kernels (opaque, colour-keyed, stretched) against a plain
+// per-pixel reference, pixel by pixel over the whole destination.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/ddraw.h"
+
+namespace {
+
+constexpr std::uint16_t kKey = 0xF81F;
+constexpr std::uint16_t kBackground = 0x0841;
+
+// A copy of a surface's pixels, without the pitch.
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint16_t> pixels;
+  std::uint16_t& At(int x, int y) { return pixels[std::size_t(y) * width + x]; }
+  std::uint16_t At(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
+};
+
+class BlitKernels : public ::testing::Test {
+ protected:
+  BlitKernels() { DirectDrawCreate(nullptr, &dd_, nullptr); }
+  ~BlitKernels() override {
+    for (LPDIRECTDRAWSURFACE surface : surfaces_) surface->Release();
+    dd_->Release();
+  }
+
+  LPDIRECTDRAWSURFACE Make(const Image& image) {
+    DDSURFACEDESC desc{};
+    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    desc.dwWidth = DWORD(image.width);
+    desc.dwHeight = DWORD(image.height);
+    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    LPDIRECTDRAWSURFACE surface;
+    EXPECT_EQ(dd_->CreateSurface(&desc, &surface, nullptr), DD_OK);
+    surfaces_.push_back(surface);
+    Write(surface, image);
+    return surface;
+  }
+
+  LPDIRECTDRAWSURFACE MakeKeyed(const Image& image) {
+    LPDIRECTDRAWSURFACE surface = Make(image);
+    DDCOLORKEY key{kKey, kKey};
+    EXPECT_EQ(surface->SetColorKey(DDCKEY_SRCBLT, &key), DD_OK);
+    return surface;
+  }
+
+  static void Write(LPDIRECTDRAWSURFACE surface, const Image& image) {
+    DDSURFACEDESC desc{};
+    ASSERT_EQ(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+    for (int y = 0; y < image.height; ++y) {
+      auto* row =
+          reinterpret_cast<std::uint16_t*>(static_cast<char*>(desc.lpSurface) + y * desc.lPitch);
+      for (int x = 0; x < image.width; ++x) row[x] = image.At(x, y);
+    }
+    ASSERT_EQ(surface->Unlock(nullptr), DD_OK);
+  }
+
+  static Image Read(LPDIRECTDRAWSURFACE surface) {
+    Image image{surface->Width(), surface->Height(), {}};
+    for (int y = 0; y < image.height; ++y) {
+      for (int x = 0; x < image.width; ++x) image.pixels.push_back(surface->PixelAt(x, y));
+    }
+    return image;
+  }
+
+ private:
+  IDirectDraw* dd_ = nullptr;
+  std::vector<LPDIRECTDRAWSURFACE> surfaces_;
+};
+
+Image Filled(int width, int height, std::uint16_t colour) {
+  return Image{width, height, std::vector<std::uint16_t>(std::size_t(width) * height, colour)};
+}
+
+// Opaque pixels all different from each other, with the key where the
+// pattern has a '.'; the pattern repeats to fill the picture.
+Image Patterned(int width, int height, const std::vector<std::string>& pattern) {
+  Image image = Filled(width, height, 0);
+  for (int y = 0; y < height; ++y) {
+    const std::string& row = pattern[y % pattern.size()];
+    for (int x = 0; x < width; ++x) {
+      image.At(x, y) = row[x % row.size()] == '.' ? kKey : std::uint16_t(0x1000 + y * 128 + x);
+    }
+  }
+  return image;
+}
+
+// Runs of every length from 1 up, at every phase, ending at the picture's
+// edges too: a row fully opaque, one fully transparent, single pixels. Rows
+// repeated across a wide picture join into runs of tens of pixels.
+const std::vector<std::string> kRuns = {
+    "XXXXXXXXXXXXXXXXXXXXXXX",  //
+    "..X..XX..XXX..XXXX....X",  //
+    "X.X.X.X.X.X.X.X.X.X.X.X",  //
+    ".......................",  //
+    "XXXXX.......XXXXXXXXXX.",  //
+    ".XXXXXXXXXXXXXXXXXXXXX.",  //
+    "X..XXXXXXX..X.XX...XXXX",
+};
+
+// Nearest-neighbour copy of src onto dest, one pixel at a time.
+void ReferenceBlt(Image& to, const RECT& dest, const Image& from, const RECT& src, bool keyed) {
+  const LONG dw = dest.right - dest.left, dh = dest.bottom - dest.top;
+  const LONG sw = src.right - src.left, sh = src.bottom - src.top;
+  for (LONG y = 0; y < dh; ++y) {
+    for (LONG x = 0; x < dw; ++x) {
+      const std::uint16_t pixel = from.At(int(src.left + x * sw / dw), int(src.top + y * sh / dh));
+      if (!keyed || pixel != kKey) to.At(int(dest.left + x), int(dest.top + y)) = pixel;
+    }
+  }
+}
+
+std::string Describe(const RECT& r) {
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
+         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+}
+
+TEST_F(BlitKernels, KeyedSubRectanglesMatchReferenceAtEveryRunEdge) {
+  const Image sheet = Patterned(70, 7, kRuns);
+  LPDIRECTDRAWSURFACE source = MakeKeyed(sheet);
+  const Image background = Filled(76, 9, kBackground);
+  LPDIRECTDRAWSURFACE dest = Make(background);
+  const std::pair<LONG, LONG> row_ranges[] = {{0, 7}, {1, 2}, {3, 6}};
+  for (const auto& [top, bottom] : row_ranges) {
+    for (LONG left = 0; left < sheet.width; ++left) {
+      for (LONG right = left + 1; right <= sheet.width; ++right) {
+        Write(dest, background);
+        RECT src{left, top, right, bottom};
+        RECT to{3, 1, 3 + right - left, 1 + bottom - top};
+        ASSERT_EQ(dest->Blt(&to, source, &src, DDBLT_KEYSRC | DDBLT_WAIT, nullptr), DD_OK);
+        Image expected = background;
+        ReferenceBlt(expected, to, sheet, src, true);
+        ASSERT_EQ(Read(dest).pixels, expected.pixels) << "source " << Describe(src);
+      }
+    }
+  }
+}
+
+TEST_F(BlitKernels, KeyedRunCrossingBothEdgesIsCutToTheRectangle) {
+  // One opaque run over columns 2..9; the blit takes columns 4..7 only.
+  const Image sheet = Patterned(12, 1, {"..XXXXXXXX.."});
+  LPDIRECTDRAWSURFACE source = MakeKeyed(sheet);
+  LPDIRECTDRAWSURFACE dest = Make(Filled(8, 1, kBackground));
+  RECT src{4, 0, 8, 1};
+  RECT to{2, 0, 6, 1};
+  ASSERT_EQ(dest->Blt(&to, source, &src, DDBLT_KEYSRC, nullptr), DD_OK);
+  const std::vector<std::uint16_t> expected = {kBackground,    kBackground,    sheet.At(4, 0),
+                                               sheet.At(5, 0), sheet.At(6, 0), sheet.At(7, 0),
+                                               kBackground,    kBackground};
+  EXPECT_EQ(Read(dest).pixels, expected);
+}
+
+TEST_F(BlitKernels, KeyedBlitUsesNewPixelsAndKeyAfterChanges) {
+  Image sheet = Patterned(23, 7, kRuns);
+  LPDIRECTDRAWSURFACE source = MakeKeyed(sheet);
+  const Image background = Filled(23, 7, kBackground);
+  LPDIRECTDRAWSURFACE dest = Make(background);
+  auto expect_copy = [&](const char* after) {
+    Write(dest, background);
+    ASSERT_EQ(dest->Blt(nullptr, source, nullptr, DDBLT_KEYSRC, nullptr), DD_OK);
+    Image expected = background;
+    ReferenceBlt(expected, RECT{0, 0, 23, 7}, sheet, RECT{0, 0, 23, 7}, true);
+    EXPECT_EQ(Read(dest).pixels, expected.pixels) << "after " << after;
+  };
+  expect_copy("the first blit");
+
+  sheet = Patterned(23, 7, {"X.X..XXXX.XXXXXXXXX...X", "..XX"});
+  Write(source, sheet);
+  expect_copy("a lock");
+
+  // Drawing into the sheet changes its runs too.
+  LPDIRECTDRAWSURFACE patch = Make(Filled(5, 3, kKey));
+  RECT area{6, 2, 11, 5};
+  ASSERT_EQ(source->Blt(&area, patch, nullptr, 0, nullptr), DD_OK);
+  for (int y = 2; y < 5; ++y) {
+    for (int x = 6; x < 11; ++x) sheet.At(x, y) = kKey;
+  }
+  expect_copy("a blit into the sheet");
+
+  // A new key: the old key colour becomes opaque, the new one transparent.
+  const std::uint16_t new_key = sheet.At(0, 0);
+  DDCOLORKEY key{new_key, new_key};
+  ASSERT_EQ(source->SetColorKey(DDCKEY_SRCBLT, &key), DD_OK);
+  Write(dest, background);
+  ASSERT_EQ(dest->Blt(nullptr, source, nullptr, DDBLT_KEYSRC, nullptr), DD_OK);
+  Image expected = sheet;
+  expected.At(0, 0) = kBackground;
+  EXPECT_EQ(Read(dest).pixels, expected.pixels);
+}
+
+TEST_F(BlitKernels, KeyWithoutKeySrcFlagOrFlagWithoutKeyCopiesEverything) {
+  const Image sheet = Patterned(23, 7, kRuns);
+  LPDIRECTDRAWSURFACE keyed = MakeKeyed(sheet);
+  LPDIRECTDRAWSURFACE unkeyed = Make(sheet);
+  LPDIRECTDRAWSURFACE dest = Make(Filled(23, 7, kBackground));
+  ASSERT_EQ(dest->Blt(nullptr, keyed, nullptr, DDBLT_WAIT, nullptr), DD_OK);
+  EXPECT_EQ(Read(dest).pixels, sheet.pixels);
+  Write(dest, Filled(23, 7, kBackground));
+  ASSERT_EQ(dest->Blt(nullptr, unkeyed, nullptr, DDBLT_KEYSRC, nullptr), DD_OK);
+  EXPECT_EQ(Read(dest).pixels, sheet.pixels);
+}
+
+TEST_F(BlitKernels, StretchedBlitsMatchReferenceKeyedAndOpaque) {
+  const Image sheet = Patterned(23, 7, kRuns);
+  LPDIRECTDRAWSURFACE source = MakeKeyed(sheet);
+  const Image background = Filled(60, 20, kBackground);
+  LPDIRECTDRAWSURFACE dest = Make(background);
+  const RECT sizes[][2] = {
+      {{0, 0, 23, 7}, {1, 2, 47, 16}},   // doubled
+      {{2, 1, 21, 7}, {5, 3, 12, 6}},    // shrunk
+      {{3, 0, 13, 7}, {0, 0, 37, 5}},    // wider, shorter
+      {{1, 1, 22, 6}, {50, 0, 60, 20}},  // narrower, taller
+  };
+  for (const auto& [src, to] : sizes) {
+    for (bool keyed : {false, true}) {
+      Write(dest, background);
+      RECT from = src, onto = to;
+      const DWORD flags = keyed ? DDBLT_KEYSRC : 0;
+      ASSERT_EQ(dest->Blt(&onto, source, &from, flags, nullptr), DD_OK);
+      Image expected = background;
+      ReferenceBlt(expected, to, sheet, src, keyed);
+      EXPECT_EQ(Read(dest).pixels, expected.pixels)
+          << (keyed ? "keyed " : "opaque ") << Describe(src) << " onto " << Describe(to);
+    }
+  }
+}
+
+TEST_F(BlitKernels, OverlappingCopiesWithinOneSurfaceReadTheOldPixels) {
+  const Image sheet = Patterned(23, 7, kRuns);
+  const RECT moves[][2] = {
+      {{0, 0, 20, 5}, {3, 2, 23, 7}},  // down and right
+      {{3, 2, 23, 7}, {0, 0, 20, 5}},  // up and left
+      {{0, 0, 23, 4}, {0, 1, 23, 7}},  // stretched downward
+  };
+  for (const auto& [src, to] : moves) {
+    for (bool keyed : {false, true}) {
+      LPDIRECTDRAWSURFACE surface = MakeKeyed(sheet);
+      RECT from = src, onto = to;
+      ASSERT_EQ(surface->Blt(&onto, surface, &from, keyed ? DDBLT_KEYSRC : 0, nullptr), DD_OK);
+      Image expected = sheet;
+      ReferenceBlt(expected, to, sheet, src, keyed);
+      EXPECT_EQ(Read(surface).pixels, expected.pixels)
+          << (keyed ? "keyed " : "opaque ") << Describe(src) << " onto " << Describe(to);
+    }
+  }
+}
+
+TEST_F(BlitKernels, RectanglesOutsideASurfaceFailAndDrawNothing) {
+  const Image sheet = Patterned(23, 7, kRuns);
+  LPDIRECTDRAWSURFACE source = MakeKeyed(sheet);
+  const Image background = Filled(30, 9, kBackground);
+  LPDIRECTDRAWSURFACE dest = Make(background);
+  const RECT bad_sources[] = {{-1, 0, 5, 5}, {0, 0, 24, 5}, {0, 3, 5, 8}, {4, 0, 4, 5}};
+  for (RECT src : bad_sources) {
+    RECT to{0, 0, 5, 5};
+    EXPECT_EQ(dest->Blt(&to, source, &src, DDBLT_KEYSRC, nullptr), DDERR_INVALIDRECT)
+        << Describe(src);
+  }
+  const RECT bad_dests[] = {{-1, 0, 5, 5}, {0, 0, 31, 5}, {0, 5, 5, 10}, {5, 5, 3, 8}};
+  for (RECT to : bad_dests) {
+    RECT src{0, 0, 5, 5};
+    EXPECT_EQ(dest->Blt(&to, source, &src, DDBLT_KEYSRC, nullptr), DDERR_INVALIDRECT)
+        << Describe(to);
+  }
+  EXPECT_EQ(dest->Blt(nullptr, nullptr, nullptr, DDBLT_KEYSRC, nullptr), DDERR_INVALIDPARAMS);
+  EXPECT_EQ(Read(dest).pixels, background.pixels);
+}
+
+}  // namespace
