@@ -9,20 +9,14 @@
 #include "frame/dix.h"
 #include "platform/bitmap_file.h"
 #include "support/scratch.h"
+#include "support/surfaces.h"
 
 namespace {
 
 class Pictures : public ::testing::Test {
  protected:
-  Pictures() { DirectDrawCreate(nullptr, &dd, nullptr); }
-  ~Pictures() override {
-    for (LPDIRECTDRAWSURFACE s : loaded) s->Release();
-    dd->Release();
-  }
   LPDIRECTDRAWSURFACE Load(const std::string& name) {
-    LPDIRECTDRAWSURFACE s = DDLoadBitmap(dd, ("../graphics/" + name).c_str(), 0, 0);
-    if (s) loaded.push_back(s);
-    return s;
+    return factory.Adopt(DDLoadBitmap(factory.dd(), ("../graphics/" + name).c_str(), 0, 0));
   }
   void WriteBytes(const std::string& name, const std::string& bytes) {
     std::ofstream((tree.graphics() / name).string(), std::ios::binary) << bytes;
@@ -33,8 +27,7 @@ class Pictures : public ::testing::Test {
   }
 
   test::ScratchTree tree;
-  IDirectDraw* dd = nullptr;
-  std::vector<LPDIRECTDRAWSURFACE> loaded;
+  test::SurfaceFactory factory;
 };
 
 platform::Image Checker() {

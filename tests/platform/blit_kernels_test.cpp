@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ddraw.h"
+#include "support/surfaces.h"
 
 namespace {
 
@@ -25,21 +26,9 @@ struct Image {
 
 class BlitKernels : public ::testing::Test {
  protected:
-  BlitKernels() { DirectDrawCreate(nullptr, &dd_, nullptr); }
-  ~BlitKernels() override {
-    for (LPDIRECTDRAWSURFACE surface : surfaces_) surface->Release();
-    dd_->Release();
-  }
-
   LPDIRECTDRAWSURFACE Make(const Image& image) {
-    DDSURFACEDESC desc{};
-    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.dwWidth = DWORD(image.width);
-    desc.dwHeight = DWORD(image.height);
-    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    LPDIRECTDRAWSURFACE surface;
-    EXPECT_EQ(dd_->CreateSurface(&desc, &surface, nullptr), DD_OK);
-    surfaces_.push_back(surface);
+    LPDIRECTDRAWSURFACE surface = factory_.Make(image.width, image.height);
+    EXPECT_TRUE(surface);
     Write(surface, image);
     return surface;
   }
@@ -71,8 +60,7 @@ class BlitKernels : public ::testing::Test {
   }
 
  private:
-  IDirectDraw* dd_ = nullptr;
-  std::vector<LPDIRECTDRAWSURFACE> surfaces_;
+  test::SurfaceFactory factory_;
 };
 
 Image Filled(int width, int height, std::uint16_t colour) {

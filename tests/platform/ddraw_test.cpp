@@ -4,26 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "support/scratch.h"
+#include "support/surfaces.h"
 
 namespace {
 
 class Surfaces : public ::testing::Test {
  protected:
-  Surfaces() { DirectDrawCreate(nullptr, &dd, nullptr); }
-  ~Surfaces() override {
-    for (LPDIRECTDRAWSURFACE s : made) s->Release();
-    dd->Release();
-  }
-
   LPDIRECTDRAWSURFACE Make(int width, int height, std::uint16_t fill = 0) {
-    DDSURFACEDESC desc{};
-    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    desc.dwWidth = DWORD(width);
-    desc.dwHeight = DWORD(height);
-    LPDIRECTDRAWSURFACE s;
-    EXPECT_EQ(dd->CreateSurface(&desc, &s, nullptr), DD_OK);
-    made.push_back(s);
+    LPDIRECTDRAWSURFACE s = factory.Make(width, height);
+    EXPECT_TRUE(s);
     Fill(s, nullptr, fill);
     return s;
   }
@@ -38,8 +27,8 @@ class Surfaces : public ::testing::Test {
   }
   static std::uint16_t At(LPDIRECTDRAWSURFACE s, int x, int y) { return s.get()->PixelAt(x, y); }
 
-  IDirectDraw* dd = nullptr;
-  std::vector<LPDIRECTDRAWSURFACE> made;
+  test::SurfaceFactory factory;
+  IDirectDraw* dd = factory.dd();
 };
 
 TEST_F(Surfaces, RectanglesThatLeaveASurfaceFailAndDrawNothing) {

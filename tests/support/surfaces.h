@@ -1,0 +1,46 @@
+// Test support: a DirectDraw object that makes off-screen surfaces and
+// releases every one of them at the end of the test.
+#pragma once
+
+#include <vector>
+
+#include "platform/ddraw.h"
+
+namespace test {
+
+class SurfaceFactory {
+ public:
+  SurfaceFactory() { DirectDrawCreate(nullptr, &dd_, nullptr); }
+  ~SurfaceFactory() {
+    for (LPDIRECTDRAWSURFACE s : surfaces_) s->Release();
+    dd_->Release();
+  }
+  SurfaceFactory(const SurfaceFactory&) = delete;
+  SurfaceFactory& operator=(const SurfaceFactory&) = delete;
+
+  IDirectDraw* dd() const { return dd_; }
+
+  // A zero-filled off-screen surface; null if it cannot be made.
+  LPDIRECTDRAWSURFACE Make(int width, int height) {
+    DDSURFACEDESC desc{};
+    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    desc.dwWidth = DWORD(width);
+    desc.dwHeight = DWORD(height);
+    LPDIRECTDRAWSURFACE surface;
+    if (dd_->CreateSurface(&desc, &surface, nullptr) != DD_OK) return nullptr;
+    return Adopt(surface);
+  }
+
+  // Releases the surface with the others; passes a null one through.
+  LPDIRECTDRAWSURFACE Adopt(LPDIRECTDRAWSURFACE surface) {
+    if (surface) surfaces_.push_back(surface);
+    return surface;
+  }
+
+ private:
+  IDirectDraw* dd_ = nullptr;
+  std::vector<LPDIRECTDRAWSURFACE> surfaces_;
+};
+
+}  // namespace test
