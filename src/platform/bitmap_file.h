@@ -32,7 +32,7 @@ std::optional<Image> LoadBitmapFile(const std::string& path);
 bool SaveBitmapFile(const std::string& path, const Image& image);
 
 // Colour conversions as a 16-bit display makes them: each channel keeps its
-// high bits on the way down and is widened by repeating them on the way up.
+// high bits on the way down; on the way up SDL widens it back to 0..255.
 void XrgbToRgb565(const std::uint32_t* in, std::uint16_t* out, int count);
 void Rgb565ToXrgb(const std::uint16_t* in, std::uint32_t* out, int count);
 std::uint16_t XrgbToRgb565(std::uint32_t xrgb);

@@ -16,7 +16,8 @@ struct Sheet {
 // Every sheet, in a fixed order; the same bytes at every run.
 std::vector<Sheet> AllSheets();
 
-// Writes every sheet into the directory; false on the first failure.
+// Writes every sheet into the directory, made first if need be; false on the
+// first failure.
 bool WriteAllSheets(const std::string& directory);
 
 }  // namespace pictures

@@ -1,0 +1,92 @@
+// The font picture: every glyph the game's width table knows is designed to
+// that width, lies inside its box in the picture and stays there.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "frame/ddraw_text.h"
+#include "pictures/font_glyphs.h"
+#include "pictures/palette.h"
+#include "tools/drawn_sheets.h"
+
+namespace {
+
+using pictures::GlyphDesign;
+using pictures::Rect;
+
+const GlyphDesign* DesignOf(int code) {
+  for (const GlyphDesign& glyph : pictures::FontGlyphDesigns()) {
+    if (static_cast<unsigned char>(glyph.code) == code) return &glyph;
+  }
+  return nullptr;
+}
+
+int InkIn(const platform::Image& sheet, const Rect& box) {
+  int ink = 0;
+  for (int y = box.y; y < box.Bottom(); ++y) {
+    for (int x = box.x; x < box.Right(); ++x) ink += sheet.at(x, y) != pictures::palette::kBlack;
+  }
+  return ink;
+}
+
+TEST(PictureFont, DesignsMatchTheGamesWidthTableExactly) {
+  InitFont();
+  for (int code = 0; code < 128; ++code) {
+    const GlyphDesign* design = DesignOf(code);
+    if (char_width[code] < 0) {
+      EXPECT_EQ(design, nullptr) << "designed but unknown to the game: " << char(code);
+      continue;
+    }
+    ASSERT_NE(design, nullptr) << "missing glyph: " << char(code);
+    EXPECT_EQ(design->width, char_width[code]) << char(code);
+    for (const char* row : design->rows) {
+      if (!row) continue;
+      EXPECT_EQ(int(std::strlen(row)), design->width) << char(code) << " row " << row;
+      EXPECT_EQ(row[design->width - 1], '.') << char(code) << " touches its neighbour";
+    }
+  }
+}
+
+TEST(PictureFont, EveryGlyphBoxLiesInThePictureAndHoldsInkButTheBlank) {
+  InitFont();  // the rows the game reads the glyphs from
+  const platform::Image& sheet = test::DrawnSheet("font1.bmp");
+  ASSERT_EQ(sheet.width, pictures::kFontSheetWidth);
+  ASSERT_EQ(sheet.height, pictures::kFontSheetHeight);
+  for (const GlyphDesign& glyph : pictures::FontGlyphDesigns()) {
+    const auto code = static_cast<unsigned char>(glyph.code);
+    const Rect box = pictures::GlyphBox(code, glyph.width);
+    EXPECT_EQ(box.y, char_row[code]) << glyph.code;
+    ASSERT_TRUE(box.x >= 0 && box.Right() <= sheet.width && box.Bottom() <= sheet.height)
+        << glyph.code;
+    if (glyph.code == ' ') {
+      EXPECT_EQ(InkIn(sheet, box), 0);
+    } else {
+      EXPECT_GE(InkIn(sheet, box), 4) << glyph.code;  // the full stop is 2 x 2
+    }
+  }
+}
+
+TEST(PictureFont, NoInkOutsideTheGlyphBoxes) {
+  const platform::Image& sheet = test::DrawnSheet("font1.bmp");
+  platform::Image outside = sheet;
+  for (const GlyphDesign& glyph : pictures::FontGlyphDesigns()) {
+    const Rect box = pictures::GlyphBox(static_cast<unsigned char>(glyph.code), glyph.width);
+    for (int y = box.y; y < box.Bottom(); ++y) {
+      for (int x = box.x; x < box.Right(); ++x) outside.at(x, y) = pictures::palette::kBlack;
+    }
+  }
+  EXPECT_EQ(InkIn(outside, {0, 0, outside.width, outside.height}), 0);
+}
+
+TEST(PictureFont, GlyphsAreLightOnBlackWithAShade) {
+  const platform::Image& sheet = test::DrawnSheet("font1.bmp");
+  const Rect box = pictures::GlyphBox('H', 10);
+  EXPECT_EQ(sheet.at(box.x, box.y), pictures::palette::kBlack);
+  const std::uint32_t left_of_stem = sheet.at(box.x, box.y + 6);
+  const std::uint32_t right_of_stem = sheet.at(box.x + 1, box.y + 6);
+  EXPECT_NE(left_of_stem, pictures::palette::kBlack);
+  EXPECT_NE(right_of_stem, pictures::palette::kBlack);
+  EXPECT_NE(left_of_stem, right_of_stem) << "the stem is lit on one side, shaded on the other";
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+// The interface and menu pictures where the game draws over them: text goes
+// on black (glyphs are copied with their black box), and the training bar is
+// cut out of the interface picture's corner.
+#include <gtest/gtest.h>
+
+#include "pictures/interface_layout.h"
+#include "pictures/palette.h"
+#include "tools/drawn_sheets.h"
+
+namespace {
+
+namespace layout = pictures::interface_layout;
+using pictures::Rect;
+using pictures::palette::kBlack;
+
+int NotBlackIn(const platform::Image& picture, const Rect& r) {
+  int count = 0;
+  for (int y = r.y; y < r.Bottom(); ++y) {
+    for (int x = r.x; x < r.Right(); ++x) count += picture.at(x, y) != kBlack;
+  }
+  return count;
+}
+
+TEST(PictureInterface, TextAndPictureAreasAreBlackWells) {
+  const platform::Image& ui = test::DrawnSheet("edit_game.bmp");
+  EXPECT_EQ(NotBlackIn(ui, layout::kResourceText), 0);
+  EXPECT_EQ(NotBlackIn(ui, layout::kTextArea), 0);
+  EXPECT_EQ(NotBlackIn(ui, {585, 92, 50, 15}), 0) << "hit points";
+  EXPECT_EQ(NotBlackIn(ui, {585, 112, 50, 15}), 0) << "their maximum";
+  EXPECT_EQ(NotBlackIn(ui, layout::kPortrait), 0);
+  EXPECT_EQ(NotBlackIn(ui, layout::kMinimap), 0);
+  for (int c = 0; c < layout::kCommandColumns; ++c) {
+    for (int r = 0; r < layout::kCommandRows; ++r) {
+      EXPECT_EQ(NotBlackIn(ui, layout::CommandCell(c, r)), 0) << c << "," << r;
+    }
+  }
+}
+
+TEST(PictureInterface, PanelAndMenuButtonAreDrawn) {
+  const platform::Image& ui = test::DrawnSheet("edit_game.bmp");
+  const Rect button = layout::kMenuButton;
+  EXPECT_GT(NotBlackIn(ui, button), button.w * button.h * 3 / 4);
+  EXPECT_GT(NotBlackIn(ui, {520, 200, 120, 40}), 120 * 40 * 3 / 4) << "stone between the wells";
+  EXPECT_NE(ui.at(522, 240), kBlack) << "the border beside the game view";
+}
+
+TEST(PictureInterface, TrainingBarFillShowsAtEveryWidthOverItsTrough) {
+  const platform::Image& ui = test::DrawnSheet("edit_game.bmp");
+  const Rect fill = layout::kBarFill;
+  const Rect trough = layout::kBarTrough;
+  EXPECT_EQ(trough.w, fill.w);
+  EXPECT_EQ(trough.h, fill.h);
+  for (int row = 0; row < fill.h; ++row) {
+    const std::uint32_t colour = ui.at(fill.x, fill.y + row);
+    EXPECT_NE(colour, kBlack);
+    for (int x = fill.x; x < fill.Right(); ++x) {
+      ASSERT_EQ(ui.at(x, fill.y + row), colour) << "the fill is cut at any column";
+      EXPECT_NE(ui.at(trough.x + x, trough.y + row), colour) << "filled and empty look alike";
+    }
+  }
+  const Rect frame = layout::kBarFrame;
+  EXPECT_GT(NotBlackIn(ui, {frame.x + 1, frame.y + 1, frame.w - 2, 1}), frame.w - 4);
+}
+
+TEST(PictureMenu, EveryButtonSitsOnBlack) {
+  const platform::Image& menu = test::DrawnSheet("menu.bmp");
+  const Rect buttons[] = {{320, 200, 200, 20},
+                          {320, 250, 200, 20},
+                          {380, 300, 80, 20},
+                          {380, 340, 80, 20},
+                          {380, 400, 80, 20}};
+  for (const Rect& button : buttons) {
+    // The game frames each button one pixel beyond its rectangle.
+    EXPECT_EQ(NotBlackIn(menu, button.Inset(-1)), 0) << button.x << "," << button.y;
+  }
+  EXPECT_GT(NotBlackIn(menu, {0, 0, 640, 180}), 640 * 180 * 9 / 10) << "title and sky";
+}
+
+}  // namespace

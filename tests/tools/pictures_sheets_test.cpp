@@ -1,0 +1,85 @@
+// The generator's output as a whole: the files the game loads, their sizes,
+// their colours, and the same bytes at every run.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <string>
+
+#include "pictures/palette.h"
+#include "pictures/sheets.h"
+#include "tools/drawn_sheets.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class PictureSheetFiles : public ::testing::Test {
+ protected:
+  PictureSheetFiles() : root_(fs::path(::testing::TempDir()) / "quorvelnn_pictures_test") {
+    fs::remove_all(root_);
+  }
+  ~PictureSheetFiles() override { fs::remove_all(root_); }
+  fs::path Directory(const std::string& name) const { return root_ / name; }
+
+ private:
+  fs::path root_;
+};
+
+TEST(PictureSheets, EverySheetTheGameLoadsAtItsSize) {
+  const std::map<std::string, std::pair<int, int>> expected = {
+      {"intro.bmp", {640, 480}}, {"menu.bmp", {640, 480}},    {"edit_game.bmp", {640, 480}},
+      {"font1.bmp", {640, 48}},  {"cursor001.bmp", {12, 15}},
+  };
+  std::map<std::string, std::pair<int, int>> drawn;
+  for (const pictures::Sheet& sheet : test::DrawnSheets()) {
+    drawn[sheet.file_name] = {sheet.image.width, sheet.image.height};
+    EXPECT_EQ(sheet.image.pixels.size(), std::size_t(sheet.image.width) * sheet.image.height);
+  }
+  EXPECT_EQ(drawn, expected);
+}
+
+TEST(PictureSheets, EveryPixelIsAPaletteColourAndTheKeyOnlyInTheCursor) {
+  const std::vector<std::uint32_t> colours = pictures::AllPaletteColours();
+  const std::set<std::uint32_t> palette(colours.begin(), colours.end());
+  for (const pictures::Sheet& sheet : test::DrawnSheets()) {
+    const std::set<std::uint32_t> used(sheet.image.pixels.begin(), sheet.image.pixels.end());
+    for (std::uint32_t c : used) {
+      EXPECT_TRUE(palette.count(c)) << sheet.file_name << " uses " << std::hex << c;
+    }
+    if (sheet.file_name != "cursor001.bmp") {
+      EXPECT_FALSE(used.count(pictures::palette::kKey)) << sheet.file_name;
+    }
+  }
+}
+
+TEST_F(PictureSheetFiles, TwoRunsWriteTheSameBytesThatLoadBackAsDrawn) {
+  ASSERT_TRUE(pictures::WriteAllSheets(Directory("first").string()));
+  ASSERT_TRUE(pictures::WriteAllSheets(Directory("second").string()));
+  for (const pictures::Sheet& sheet : test::DrawnSheets()) {
+    const std::string first = ReadBytes(Directory("first") / sheet.file_name);
+    EXPECT_FALSE(first.empty()) << sheet.file_name;
+    EXPECT_TRUE(first == ReadBytes(Directory("second") / sheet.file_name)) << sheet.file_name;
+    const auto loaded = platform::LoadBitmapFile((Directory("first") / sheet.file_name).string());
+    ASSERT_TRUE(loaded) << sheet.file_name;
+    EXPECT_TRUE(loaded->pixels == sheet.image.pixels) << sheet.file_name;
+  }
+}
+
+TEST_F(PictureSheetFiles, WritingFailsWhereNoDirectoryCanBeMade) {
+  const fs::path blocker = Directory("blocker");
+  fs::create_directories(blocker.parent_path());
+  std::ofstream(blocker) << "a file, not a directory";
+  EXPECT_FALSE(pictures::WriteAllSheets((blocker / "graphics").string()));
+}
+
+}  // namespace
