@@ -42,10 +42,10 @@ GameTree::~GameTree() {
   std::filesystem::remove_all(root_, ignored);
 }
 
-GameRun GameTree::Run(const std::string& arguments) const {
+GameRun GameTree::Run(const std::string& arguments, const std::string& prefix) const {
   const std::filesystem::path log = root_ / "run.log";
-  const std::string command = "cd '" + (root_ / "bin").string() + "' && ./quorvelnn " + arguments +
-                              " > '" + log.string() + "' 2>&1";
+  const std::string command = "cd '" + (root_ / "bin").string() + "' && " + prefix +
+                              " ./quorvelnn " + arguments + " > '" + log.string() + "' 2>&1";
   const int status = std::system(command.c_str());
   GameRun run;
   run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -22,8 +22,9 @@ class GameTree {
   GameTree(const GameTree&) = delete;
   GameTree& operator=(const GameTree&) = delete;
 
-  // Runs bin/quorvelnn from bin/ with the arguments; with a script, headless.
-  GameRun Run(const std::string& arguments) const;
+  // Runs bin/quorvelnn from bin/ with the arguments, behind an optional
+  // prefix of the command line (variables, a wrapper).
+  GameRun Run(const std::string& arguments, const std::string& prefix = "") const;
   GameRun RunScript(const std::string& script, long max_frames = 2000) const;
   std::optional<platform::Image> Shot(const std::string& name) const;
   std::string Log(const std::string& name) const;

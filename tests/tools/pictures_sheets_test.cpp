@@ -1,6 +1,7 @@
 // The generator's output as a whole: the files the game loads, their sizes,
 // their colours, and the same bytes at every run.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -25,8 +26,10 @@ std::string ReadBytes(const fs::path& path) {
 
 class PictureSheetFiles : public ::testing::Test {
  protected:
-  PictureSheetFiles() : root_(fs::path(::testing::TempDir()) / "quorvelnn_pictures_test") {
-    fs::remove_all(root_);
+  // A directory of its own: tests run side by side.
+  PictureSheetFiles() {
+    std::string pattern = (fs::temp_directory_path() / "quorvelnn-pictures-XXXXXX").string();
+    root_ = mkdtemp(pattern.data());
   }
   ~PictureSheetFiles() override { fs::remove_all(root_); }
   fs::path Directory(const std::string& name) const { return root_ / name; }
