@@ -1,4 +1,4 @@
-// The dumps come with the objects.
+// The dumps; their blocks come with the debugging tools.
 #include "debug/Ddebug_Sprites.h"
 
-void DumpSelectedSprite(cSprite*) {}
+void DumpSprite(cSprite*, LogFile&) {}

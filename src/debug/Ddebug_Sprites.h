@@ -1,7 +1,8 @@
-// Text dumps of objects for the F1 key.
+// Text dumps of objects for the F1 and F2 keys.
 #pragma once
 
 class cSprite;
+class LogFile;
 
-// The selected object's dumps into output/output_F1.txt.
-void DumpSelectedSprite(cSprite* sprite);
+// The general dump of a sprite's state.
+void DumpSprite(cSprite* sprite, LogFile& log);

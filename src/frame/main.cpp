@@ -5,6 +5,7 @@
 #include "frame/ddraw_text.h"
 #include "frame/dix.h"
 #include "frame/dix8.h"
+#include "frame/logs.h"
 #include "ui/Std_Boxes.h"
 #include "ui/Zone_Interactive.h"
 #include "ui/Zone_scenario.h"
@@ -17,6 +18,7 @@
 #include "world/Saveload.h"
 #include "world/decors.h"
 #include "world/sprites.h"
+#include "world/sprites_defs.h"
 
 HWND main_window = nullptr;
 Zone_Interactive* current_zone = nullptr;
@@ -122,7 +124,11 @@ LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_KEYDOWN:
       if (wParam == VK_F1) {
-        if (cSprite* selected = GetSelectedSprite()) DumpSelectedSprite(selected);
+        if (cSprite* selected = GetSelectedSprite()) {
+          DumpSprite(selected, log_output_F1);
+          selected->DebugDump1(log_output_F1);
+          selected->DebugDump2(log_output_F1);
+        }
       } else if (wParam == VK_F2) {
         PrintOrcSprites();
       }

@@ -1,6 +1,10 @@
-// The command panel; its icons and descriptions come with the world.
+// The command panel; its icons and descriptions come with the panel itself.
 #include "ui/edit.h"
 
 void InitEdit() {}
 
 void FreeEdit() {}
+
+cDescEdit* DescEditOf(DECOR) {
+  return nullptr;
+}

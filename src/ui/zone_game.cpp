@@ -5,6 +5,8 @@
 #include "frame/dix.h"
 
 LPDIRECTDRAWSURFACE edit_game_surface = nullptr;
+int scroll_x = 0;
+int scroll_y = 0;
 
 void ChargerEditGame() {
   edit_game_surface = DDLoadBitmap(lpDD, "../graphics/edit_game.bmp", 0, 0);

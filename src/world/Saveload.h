@@ -1,5 +1,36 @@
-// Saved games and mission maps.
+// Saved games and mission maps share one format: the map, the explored area,
+// the treasuries, the view and every sprite. Files go through text-mode line
+// ends: a byte 0x0A of the stream is stored as 0x0D 0x0A.
 #pragma once
 
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+// The names under which the ten slots were saved; none for an empty slot.
+extern std::array<std::optional<std::string>, 10> slot_names;
+
+// Opens a file with text-mode line ends ("rb" or "wb"); null on failure.
+FILE* OpenTextFile(const std::string& path, const char* mode);
+std::string SlotFileName(int slot);
+
+// Writes the world into a file; false when it cannot be opened.
+bool SaveGame(const std::string& path, const char* name);
+// Writes the world into a slot.
+void SaveInSlotFile(int slot, const char* name);
+// Replaces the world by the file's content; the caller resets the world
+// first. False when the file cannot be opened or is refused.
+bool LoadGame(const std::string& path);
 // Reads the name stored at the head of each of the ten slot files.
 void ScanSlotNames();
+
+// Field by field, little-endian; a field that cannot be read keeps its value.
+void WriteInt32(FILE* file, int value);
+void WriteFlag(FILE* file, bool value);
+void ReadInt32(FILE* file, int& value);
+void ReadFlag(FILE* file, bool& value);
+
+// The lines that mirror a worker's saved places in the logs.
+void LogWorkerPlaces(int xm, int ym, int xb, int yb, int xh, int yh);
+void LogReadWorkerPlaces(int xm, int ym, int xb, int yb, int xh, int yh);

@@ -8,9 +8,15 @@
 #include "frame/souris.h"
 #include "ui/menu.h"
 #include "ui/zone_game.h"
+#include "world/map.h"
 
 int tx_map = kMapCapacity;
 int ty_map = kMapCapacity;
+CellGrid<DECOR> terrain_grid = [] {
+  CellGrid<DECOR> grid;
+  grid.fill(HERBE1);
+  return grid;
+}();
 
 LPDIRECTDRAWSURFACE virtual_surface = nullptr;
 LPDIRECTDRAWSURFACE minimap_surface = nullptr;
@@ -86,6 +92,15 @@ void ChargerDecors() {
   for (const Sheet& sheet : kSheets) {
     *sheet.surface = DDLoadBitmap(lpDD, sheet.file, 0, 0);
     if (sheet.key_label) ReportDXError(sheet.key_label, DDSetColorKey(*sheet.surface, CLR_INVALID));
+  }
+}
+
+void ResetMap() {
+  for (int x = 0; x < tx_map; ++x) {
+    for (int y = 0; y < ty_map; ++y) {
+      terrain_grid[CellIndex(x, y)] = HERBE1;
+      Zone_Connue[CellIndex(x, y)] = 0;
+    }
   }
 }
 

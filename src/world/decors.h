@@ -3,14 +3,27 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "platform/ddraw.h"
+#include "world/sprites_names.h"
 
 // Map width and height in cells; 128 is the capacity of every per-cell grid.
 extern int tx_map;
 extern int ty_map;
 
 constexpr int kMapCapacity = 128;
+constexpr int kCellSize = 32;  // pixels
+
+// Every per-cell grid holds the cell (x, y) at x * 128 + y: column by column.
+constexpr std::size_t CellIndex(int x, int y) {
+  return std::size_t(x) * kMapCapacity + std::size_t(y);
+}
+template <typename T>
+using CellGrid = std::array<T, std::size_t(kMapCapacity) * kMapCapacity>;
+
+// The ground of every cell; units and buildings live in the occupancy grid.
+extern CellGrid<DECOR> terrain_grid;
 constexpr int kVirtualSide = 1000;  // the game view is composed with a 96-pixel margin
 
 extern LPDIRECTDRAWSURFACE virtual_surface;
@@ -32,5 +45,7 @@ extern LPDIRECTDRAWSURFACE icons_surface;
 void ChargerDecors();
 // Fills the table of tile positions in the terrain sheet.
 void InitTableDecors();
+// Every cell of the map becomes grass, unexplored.
+void ResetMap();
 // Releases every surface of the world and the pictures loaded elsewhere.
 void LibererDecors();

@@ -1,0 +1,14 @@
+// The orc side's state machine: it rescues attacked orc objects and rebuilds
+// or retrains those of the mission's map that are lost.
+#pragma once
+
+class cDefUnit;
+
+// Set when an orc building is hit.
+extern bool under_attack;
+
+// Forgets the alarm and the objects to rebuild.
+void Init_FSM_Base_Orc();
+
+// An orc object of the mission's map was destroyed: it is to be replaced.
+void Signal_Sprite_Orc_To_Rebuild(cDefUnit* pDef, int px, int py);

@@ -1,0 +1,76 @@
+// Every unit that walks: the fighting kinds, the workers and the monk. It
+// moves cell by cell along a path with a pixel glide, is drawn in one of
+// eight directions with a walking animation, and attacks its target.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "units/weapons.h"
+#include "world/sprites.h"
+
+struct PathCell {
+  std::uint8_t x;
+  std::uint8_t y;
+};
+
+constexpr int kPathLength = 256;
+constexpr int kFrameSize = 50;   // pixels of a unit's picture
+constexpr int kFramePitch = 51;  // between two pictures in the sheet
+
+class cHumanoide : public cSprite {
+ public:
+  cHumanoide(RACE race, int px, int py, cDescEdit* pDesc, cDefUnit* pDef, cWeapon* myweapon,
+             MODE_AGGRESSIVITY mode);
+
+  void Afficher() override;
+  void AfficherInfos() override;
+  void AssignerTache(TACHE tache, cSprite* pCible) override;
+  void SetModeAggressivity(MODE_AGGRESSIVITY m) override { ModeAggressivity = m; }
+  MODE_AGGRESSIVITY GetModeAggressivity() override { return ModeAggressivity; }
+  cWeapon* GetWeapon() override { return myweapon; }
+  void OublierCible(cSprite* p) override;
+  cSprite* GetActualTarget() override { return ActualTarget; }
+  void StopAttack() override;
+  void GetPositionPixel(int& x, int& y) override;
+
+  // Puts the unit on a cell, standing.
+  void SetPosition(int px, int py);
+
+  int XObjectif;
+  int YObjectif;
+  cSprite* ActualTarget = nullptr;
+  DWORD dwLastMove;
+  int CurrentStep = 0;  // 0..15 within a move from one cell to the next
+  std::array<PathCell, kPathLength> Trajet;
+  cWeapon* myweapon;
+  DIRECTION CurrentDirection = DIR_NONE;
+  int PixelX;
+  int PixelY;
+  DWORD dwLastAttack = 0;
+  bool EnZoneAttack = false;
+  MODE_AGGRESSIVITY ModeAggressivity;
+};
+
+// The frame of a unit's block to draw: block column rx (0..2), row ry (0..7).
+void FindPositionOntoBitmap(DIRECTION CurrentDirection, int CurrentStep, int& rx, int& ry);
+
+class cArcher : public cHumanoide {
+ public:
+  cArcher(int px, int py);
+};
+
+class cSoldier : public cHumanoide {
+ public:
+  cSoldier(int px, int py);
+};
+
+class cOrcSoldier : public cHumanoide {
+ public:
+  cOrcSoldier(int px, int py);
+};
+
+class cOrcArcher : public cHumanoide {
+ public:
+  cOrcArcher(int px, int py);
+};

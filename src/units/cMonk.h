@@ -1,0 +1,19 @@
+// The monk: conquers temples for the human side.
+#pragma once
+
+#include "units/cHumanoide.h"
+
+// Temples conquered since the mission began, by kind.
+extern int ConquetesAir;
+extern int ConquetesFeu;
+extern int ConquetesNature;
+
+class cMonk : public cHumanoide {
+ public:
+  cMonk(int px, int py);
+
+  cSprite* pTemple = nullptr;  // the temple to conquer
+  bool InTemple = false;
+  bool EnRoute = false;  // a walk to the temple has been ordered
+  DWORD dwEntree = 0;
+};
