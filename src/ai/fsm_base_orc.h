@@ -9,6 +9,10 @@ extern bool under_attack;
 
 // Forgets the alarm and the objects to rebuild.
 void Init_FSM_Base_Orc();
+// The three steps the game screen runs once per world step.
+void Check_Base_Orc_Under_Attack();
+void Update_State_FSM_Base_Orc();
+void Apply_State_FSM_Base_Orc();
 
 // An orc object of the mission's map was destroyed: it is to be replaced.
 void Signal_Sprite_Orc_To_Rebuild(cDefUnit* pDef, int px, int py);

@@ -8,3 +8,7 @@ void FreeEdit() {}
 cDescEdit* DescEditOf(DECOR) {
   return nullptr;
 }
+
+void DrawDescription(cDescEdit*) {}
+
+void SignalClickEdit() {}

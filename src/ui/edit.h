@@ -11,3 +11,7 @@ void InitEdit();
 void FreeEdit();
 // The panel description shared by every sprite of a kind; null for none.
 cDescEdit* DescEditOf(DECOR kind);
+// The game screen's panel icon: runs the command icon under the mouse.
+void SignalClickEdit();
+// Draws the panel of the one selected sprite.
+void DrawDescription(cDescEdit* description);

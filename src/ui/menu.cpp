@@ -1,6 +1,7 @@
 // The intro and the main menu. Until the campaign exists the menu offers
-// QUIT, with its confirmation, and NAME, which asks for a text in the input
-// box and shows it.
+// the two maps made to look at the world (TEST MAP, DEMO MAP), NAME, which
+// asks for a text in the input box and shows it, and QUIT, with its
+// confirmation.
 #include "ui/menu.h"
 
 #include <string>
@@ -14,7 +15,11 @@
 #include "ui/Std_Boxes.h"
 #include "ui/Zone_Interactive.h"
 #include "ui/icone.h"
+#include "ui/zone_game.h"
+#include "world/Init_Env.h"
+#include "world/Saveload.h"
 #include "world/decors.h"
+#include "world/map.h"
 
 LPDIRECTDRAWSURFACE intro_surface = nullptr;
 
@@ -23,13 +28,19 @@ namespace {
 constexpr DWORD kIntroMs = 200;
 
 void Menu_Name();
+void Menu_TestMap();
+void Menu_DemoMap();
 
 class Main_Menu : public Zone_Interactive {
  public:
   Main_Menu()
       : Zone_Interactive(0, 0, 640, 480, nullptr, menu_surface),
+        test_map_button("TEST MAP", Menu_TestMap, 320, 200, 200),
+        demo_map_button("DEMO MAP", Menu_DemoMap, 320, 250, 200),
         quit_button("QUIT", Menu_Quit, 380, 400, 80),
         name_button("NAME", Menu_Name, 380, 300, 80) {
+    AddIcone(&test_map_button);
+    AddIcone(&demo_map_button);
     AddIcone(&quit_button);
     AddIcone(&name_button);
   }
@@ -42,6 +53,8 @@ class Main_Menu : public Zone_Interactive {
   }
 
  private:
+  Icone_Texte test_map_button;
+  Icone_Texte demo_map_button;
   Icone_Texte quit_button;
   Icone_Texte name_button;
 };
@@ -51,6 +64,23 @@ void KeepName(char*) {}
 
 void Menu_Name() {
   box_input->Show("YOUR NAME", main_menu_zone, KeepName);
+}
+
+// A fresh world from a mission file, shown in the game screen, running.
+void PlayMap(const char* path) {
+  ResetWorld();
+  LoadGame(path);
+  InitMiniMap();
+  game_running = true;
+  main_menu_zone->Close();
+  current_zone = game_zone;
+}
+
+void Menu_TestMap() {
+  PlayMap("../missions/test.bin");
+}
+void Menu_DemoMap() {
+  PlayMap("../missions/demo.bin");
 }
 
 }  // namespace

@@ -3,7 +3,11 @@
 
 #include <algorithm>
 
+#include "frame/ddraw_text.h"
+#include "frame/dix.h"
+#include "frame/logfile.h"
 #include "frame/poll_IO.h"
+#include "ui/edit.h"
 #include "ui/zone_game.h"
 #include "world/sprites.h"
 
@@ -54,4 +58,55 @@ void SelectUnderMouse() {
 void CancelSelection() {
   ClearSelection();
   pDefToPlace = GetDefUnit(VIDE);
+}
+
+namespace {
+
+constexpr int kIconPitchX = 47, kIconPitchY = 39;
+constexpr int kIconWidth = 48, kIconHeight = 40;
+
+// The mark is the sheet of the sprite's width stretched one pixel around
+// its footprint; a failed mark is not worth a report.
+void DrawMark(cSprite* s) {
+  int px, py;
+  s->GetPositionPixel(px, py);
+  const int w = s->pDef->Largeur, h = s->pDef->Hauteur;
+  const int sheet = (w >= 1 && w <= 4) ? w - 1 : 0;
+  RECT dest{px - scroll_x + 95, py - scroll_y + 95, px - scroll_x + 97 + kCellSize * w,
+            py - scroll_y + 97 + kCellSize * h};
+  virtual_surface->Blt(&dest, select_surfaces[std::size_t(sheet)], nullptr,
+                       DDBLT_WAIT | DDBLT_KEYSRC, nullptr);
+}
+
+void DrawSlotPicture(int slot, const cSprite* s) {
+  const int c = s->pDef->XIcone, r = s->pDef->YIcone;
+  RECT source{kIconPitchX * c, kIconPitchY * r, kIconPitchX * c + kIconWidth,
+              kIconPitchY * r + kIconHeight};
+  const int column = slot % 2, row = slot / 2;
+  RECT dest{528 + 52 * column, 246 + 46 * row, 576 + 52 * column, 286 + 46 * row};
+  ReportDXError("selection void AfficherSelection(void) 001",
+                lpDDSBack->Blt(&dest, icons_surface, &source, DDBLT_WAIT, nullptr));
+}
+
+}  // namespace
+
+void AfficherSelection() {
+  cSprite* only = GetSelectedSprite();
+  if (!only) {
+    for (int slot = 0; slot < MAX_SELECTION; ++slot) {
+      cSprite* s = SelectedSprites[std::size_t(slot)];
+      if (!s || !s->visible) continue;
+      DrawSlotPicture(slot, s);
+      DrawMark(s);
+    }
+    return;
+  }
+  if (!only->visible) return;
+  DrawMark(only);
+  if (only->pDesc) {
+    DrawDescription(only->pDesc);
+    AfficherNombre(only->PointsDeVie, 585, 92);
+    AfficherNombre(only->pDef->PointsDeVieMax, 585, 112);
+  }
+  only->AfficherInfos();
 }

@@ -24,3 +24,6 @@ bool RemoveFromSelection(cSprite* s);
 void SelectUnderMouse();
 // Empties the selection and ends any building placement.
 void CancelSelection();
+// The marks around the selected sprites, and the panel: the pictures of a
+// several-sprite selection, or the single sprite's description.
+void AfficherSelection();

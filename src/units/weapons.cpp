@@ -37,3 +37,7 @@ cWeapon* WeaponOfType(TYPE_WEAPON type) {
 void ForgetSpriteInProjectiles(cSprite*) {}
 
 void ClearProjectiles() {}
+
+void AvancerProjectiles() {}
+
+void AfficherProjectiles() {}

@@ -65,3 +65,7 @@ cWeapon* WeaponOfType(TYPE_WEAPON type);
 void ForgetSpriteInProjectiles(cSprite* sprite);
 // Deletes every projectile in flight.
 void ClearProjectiles();
+// One flight step for every projectile (the world step).
+void AvancerProjectiles();
+// Draws the projectiles in flight.
+void AfficherProjectiles();

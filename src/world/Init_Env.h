@@ -8,3 +8,5 @@ extern int current_mission;
 // the orc side's memory, the counts and the temple conquests. The
 // treasuries and the map's size are left to the file read next.
 void ResetWorld();
+// The current mission's victory condition, tested once per world step.
+void TestVictoire();

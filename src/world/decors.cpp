@@ -104,9 +104,6 @@ void ResetMap() {
   }
 }
 
-// The tile table comes with the terrain.
-void InitTableDecors() {}
-
 void LibererDecors() {
   ReleaseSurface(edit_game_surface);
   ReleaseSurface(menu_surface);

@@ -45,6 +45,24 @@ extern LPDIRECTDRAWSURFACE icons_surface;
 void ChargerDecors();
 // Fills the table of tile positions in the terrain sheet.
 void InitTableDecors();
+// The name of a terrain or kind, for the logs.
+// (GetStringFromDECOR, in sprites_names.h.)
+
+// The game view's pixel (0, 0) lies at (96, 96) of the virtual surface: the
+// margin lets what sticks out of the view be drawn without clipping.
+constexpr int kViewMargin = 96;
+constexpr int kViewWidth = 520;
+constexpr int kViewHeight = 480;
+
+// Draws the tile of a terrain with its top-left corner at game-view pixel
+// (px, py) of the surface.
+void AfficherDecor(int px, int py, DECOR style, LPDIRECTDRAWSURFACE lpDDS);
+// Draws the visible terrain into the virtual surface.
+void AfficherTerrain();
+// Composes one whole frame of the game screen into the back buffer.
+void PreparerBack();
+// Copies the game view from the virtual surface to the back buffer.
+void CopierVirtuel();
 // Every cell of the map becomes grass, unexplored.
 void ResetMap();
 // Releases every surface of the world and the pictures loaded elsewhere.

@@ -1,0 +1,52 @@
+// Test support: a fresh world.
+#include <gtest/gtest.h>
+
+#include "support/world.h"
+#include "ui/money.h"
+#include "ui/selection.h"
+#include "ui/zone_game.h"
+#include "units/weapons.h"
+#include "world/Init_Env.h"
+#include "world/decors.h"
+#include "world/map.h"
+
+namespace test {
+
+WorldTest::WorldTest() {
+  InitWeapons();
+  InitDefUnits();
+  minimap_surface = surfaces.Make(kMapCapacity, kMapCapacity);
+  minimap_compose_surface = surfaces.Make(kMapCapacity, kMapCapacity);
+  mini_surface = surfaces.Make(6, 1);
+  for (int colour = 0; colour < 6; ++colour) {
+    mini_surface.get()->Pixels()[colour] = std::uint16_t(colour + 1);
+  }
+  tx_map = ty_map = kMapCapacity;
+  ResetWorld();
+  Food = FoodNeeded = 0;
+  Money = Wood = MoneyOrc = WoodOrc = 0;
+  scroll_x = scroll_y = 0;
+  pDefToPlace = nullptr;
+}
+
+WorldTest::~WorldTest() {
+  PurgeSprites();
+  ClearOccupancy();
+  ClearSelection();
+  FreeDefUnits();
+  minimap_surface = minimap_compose_surface = mini_surface = nullptr;
+}
+
+cSprite* WorldTest::Add(RACE race, DECOR kind, int x, int y) {
+  cSprite* s = AjouterSprite(race, kind, x, y);
+  EXPECT_NE(s, nullptr) << GetStringFromDECOR(kind);
+  return s;
+}
+
+std::vector<cSprite*> WorldTest::List(RACE race) {
+  std::vector<cSprite*> sprites;
+  for (cSprite* s = sprite_lists[race]; s; s = s->pNext) sprites.push_back(s);
+  return sprites;
+}
+
+}  // namespace test

@@ -1,0 +1,90 @@
+// The game screen: edge scrolling, the selection rectangle and the cancel.
+#include "ui/zone_game.h"
+
+#include <gtest/gtest.h>
+
+#include "frame/poll_IO.h"
+#include "support/world.h"
+#include "ui/selection.h"
+
+namespace {
+
+class GameScreen : public test::WorldTest {
+ protected:
+  void Band(int x0, int y0, int x1, int y1) {
+    zone.SignalMouseLeftButtonDrag(x0, y0, x1, y1);
+    zone.SignalMouseLeftButtonReleased(x1, y1);
+  }
+  int Selected() const {
+    int n = 0;
+    for (cSprite* s : SelectedSprites) n += s != nullptr;
+    return n;
+  }
+  Zone_Game zone;
+};
+
+TEST_F(GameScreen, TheViewScrollsInTensAndStopsAtTheMapsLastPixels) {
+  mouse_x = 636;
+  mouse_y = 200;
+  std::vector<int> seen;
+  for (int pass = 0; pass < 400; ++pass) {
+    ScrollViewport();
+    seen.push_back(scroll_x);
+  }
+  EXPECT_EQ(seen[356], 3570);
+  EXPECT_EQ(seen[357], 3576);
+  EXPECT_EQ(seen.back(), 3576);
+  mouse_x = 2;
+  scroll_x = 6;
+  ScrollViewport();
+  EXPECT_EQ(scroll_x, 6);
+  mouse_x = 320;
+  mouse_y = 476;
+  scroll_y = 0;
+  ty_map = 20;  // 640 pixels high: 15 steps of 10, then the last 10
+  for (int pass = 0; pass < 15; ++pass) ScrollViewport();
+  EXPECT_EQ(scroll_y, 150);
+  ScrollViewport();
+  EXPECT_EQ(scroll_y, 160);
+}
+
+TEST_F(GameScreen, TheRectangleSelectsTheFirstTenHumansColumnByColumn) {
+  std::vector<cSprite*> units;
+  for (int i = 0; i < 11; ++i) units.push_back(Add(HUMAN, GUERR, 1 + i % 4, 1 + i / 4));
+  Add(ORC, OGUER, 2, 4);
+  Band(33, 33, 200, 200);
+  EXPECT_EQ(Selected(), 10);
+  // Column 1 holds units 0, 4, 8; column 2: 1, 5, 9; column 3: 2, 6, 10; column 4: 3, 7.
+  EXPECT_EQ(SelectedSprites[0], units[0]);
+  EXPECT_EQ(SelectedSprites[2], units[8]);
+  EXPECT_EQ(SelectedSprites[3], units[1]);
+  EXPECT_EQ(SelectedSprites[9], units[3]);
+  EXPECT_EQ(std::count(SelectedSprites.begin(), SelectedSprites.end(), units[7]), 0);
+  EXPECT_FALSE(zone.Drag_Active());
+}
+
+TEST_F(GameScreen, SmallRectanglesOrcsAndASingleSelectionSelectNothingNew) {
+  cSprite* soldier = Add(HUMAN, GUERR, 1, 1);
+  Add(HUMAN, ARCHE, 2, 1);
+  Add(ORC, OGUER, 10, 10);
+  Band(30, 30, 49, 100);  // 19 pixels wide
+  EXPECT_EQ(Selected(), 0);
+  Band(300, 300, 400, 400);  // orcs only
+  EXPECT_EQ(Selected(), 0);
+  AddToSelection(soldier);
+  Band(0, 0, 200, 200);
+  EXPECT_EQ(Selected(), 1);
+  zone.SignalMouseLeftButtonDrag(200, 10, 100, 50);
+  EXPECT_EQ(zone.Drag_Rect().x0, 100);
+  EXPECT_EQ(zone.Drag_Rect().y1, 50);
+}
+
+TEST_F(GameScreen, TheRightButtonCancelsSelectionAndPlacement) {
+  AddToSelection(Add(HUMAN, GUERR, 1, 1));
+  pDefToPlace = GetDefUnit(FERME);
+  zone.SignalMouseRightButtonPressed(600, 400);
+  EXPECT_EQ(Selected(), 0);
+  EXPECT_EQ(pDefToPlace, GetDefUnit(VIDE));
+}
+
+}  // namespace

@@ -1,0 +1,265 @@
+// The registry: footprints, lists, counts, food, refused kinds, removal with
+// every reference cleared, removals during the world step.
+#include "world/sprites.h"
+
+#include <gtest/gtest.h>
+
+#include "ai/fsm_base_orc.h"
+#include "support/world.h"
+#include "ui/selection.h"
+#include "units/cHumanoide.h"
+#include "units/cPaysan.h"
+#include "units/combat.h"
+
+namespace {
+
+using Registry = test::WorldTest;
+
+int CellsHeldBy(const cSprite* s) {
+  int cells = 0;
+  for (cSprite* held : occupancy_grid) cells += held == s;
+  return cells;
+}
+
+TEST_F(Registry, FootprintsFillAndLeaveExactlyTheirCells) {
+  cSprite* hall = Add(HUMAN, HALL1, 10, 10);
+  cSprite* farm = Add(HUMAN, FERME, 20, 20);
+  cSprite* soldier = Add(ORC, OGUER, 30, 30);
+  EXPECT_EQ(CellsHeldBy(hall), 16);
+  EXPECT_EQ(occupancy_grid[CellIndex(13, 13)], hall);
+  EXPECT_EQ(occupancy_grid[CellIndex(14, 13)], nullptr);
+  EXPECT_EQ(CellsHeldBy(farm), 4);
+  EXPECT_EQ(CellsHeldBy(soldier), 1);
+  RemovecSprite(hall);
+  EXPECT_EQ(CellsHeldBy(hall), 0);
+  EXPECT_EQ(occupancy_grid[CellIndex(20, 20)], farm);
+  EXPECT_EQ(sprite_counts[HUMAN], 1);
+}
+
+TEST_F(Registry, AnOccupiedCellIsReportedPerCellAndTaken) {
+  cSprite* first = Add(NEUTRE, MINEO, 5, 5);
+  cSprite* second = Add(NEUTRE, T_AIR, 6, 6);
+  EXPECT_EQ(CellsHeldBy(first), 5);
+  EXPECT_EQ(CellsHeldBy(second), 9);
+  std::string expected;
+  for (int i = 0; i < 4; ++i)
+    expected += "sprites AjouterSprites il y a deja un sprite a cet endroit !\n";
+  EXPECT_EQ(tree.Log("Fatal_Errors.txt"), expected);
+}
+
+TEST_F(Registry, KindsASideCannotHaveAreRefusedWithTheirText) {
+  EXPECT_EQ(AjouterSprite(HUMAN, OHALL, 1, 1), nullptr);
+  EXPECT_EQ(AjouterSprite(ORC, MONK, 1, 1), nullptr);
+  EXPECT_EQ(AjouterSprite(NEUTRE, HERBE1, 1, 1), nullptr);
+  EXPECT_EQ(AjouterSprite(static_cast<RACE>(7), MINEO, 1, 1), nullptr);
+  EXPECT_EQ(tree.Log("Fatal_Errors.txt"),
+            "sprites cSprite* AjouterSprite(RACE Race,DECOR Nom,int x,int y, bool LOAD) : \n"
+            "        DECOR is not valid for HUMAINS\n"
+            "sprites cSprite* AjouterSprite(RACE Race,DECOR Nom,int x,int y, bool LOAD) : \n"
+            "        DECOR is not valid for ORC\n"
+            "the decor was :MONK\n"
+            "sprites AjouterSprite : Decor is not valid for a NEUTRE\n"
+            "sprites ajoutersprites : Race is not valid\n");
+  EXPECT_EQ(sprite_counts, (std::array<int, 3>{0, 0, 0}));
+  EXPECT_EQ(CellsHeldBy(nullptr), kMapCapacity * kMapCapacity);
+}
+
+TEST_F(Registry, ListsRunNewestFirstAndCountTheirSprites) {
+  cSprite* s1 = Add(ORC, OGUER, 1, 1);
+  cSprite* s2 = Add(ORC, OARCH, 2, 1);
+  cSprite* s3 = Add(ORC, OPAYS, 3, 1);
+  EXPECT_EQ(List(ORC), (std::vector<cSprite*>{s3, s2, s1}));
+  EXPECT_EQ(sprite_counts[ORC], 3);
+  RemovecSprite(s2);
+  EXPECT_EQ(List(ORC), (std::vector<cSprite*>{s3, s1}));
+  EXPECT_EQ(sprite_counts[ORC], 2);
+  EXPECT_EQ(Get_Linked_List(ORC), s3);
+  EXPECT_EQ(Get_Linked_List(static_cast<RACE>(3)), nullptr);
+}
+
+TEST_F(Registry, FarmsRaiseFoodForGoodAndEveryHumanRaisesTheNeed) {
+  cSprite* farm = Add(HUMAN, FERME, 1, 1);
+  Add(HUMAN, FERME, 5, 1);
+  Add(HUMAN, GUERR, 9, 1);
+  Add(ORC, OFARM, 20, 20);
+  EXPECT_EQ(Food, 200);
+  EXPECT_EQ(FoodNeeded, 10 + 10 + 20);
+  RemovecSprite(farm);
+  EXPECT_EQ(Food, 200);
+  EXPECT_EQ(FoodNeeded, 40);
+}
+
+TEST_F(Registry, WorkersRememberTheFirstHallOfTheirSide) {
+  Add(HUMAN, HALL2, 40, 40);
+  auto* early = static_cast<cPaysan*>(Add(HUMAN, PAYSA, 1, 1));
+  EXPECT_EQ(early->XHall, 0);
+  EXPECT_EQ(early->YHall, 0);
+  Add(HUMAN, HALL1, 10, 20);
+  Add(HUMAN, HALL1, 30, 20);  // the newest is first in the list
+  Add(ORC, OHALL, 50, 60);
+  auto* peon = static_cast<cPaysan*>(Add(HUMAN, PAYSA, 2, 1));
+  auto* orc = static_cast<cPaysan*>(Add(ORC, OPAYS, 3, 1));
+  EXPECT_EQ(peon->XHall, 30);
+  EXPECT_EQ(peon->YHall, 20);
+  EXPECT_EQ(orc->XHall, 50);
+  EXPECT_EQ(orc->YHall, 60);
+  EXPECT_TRUE(peon->InHall);
+  EXPECT_EQ(peon->GetModeAggressivity(), FUITE);
+  EXPECT_EQ(peon->PointsDeVie, 1000);
+}
+
+TEST_F(Registry, StartValuesOfTheKinds) {
+  cSprite* hall = Add(HUMAN, HALL1, 1, 1);
+  cSprite* orc_hall = Add(ORC, OHALL, 10, 1);
+  auto* archer = static_cast<cHumanoide*>(Add(ORC, OARCH, 20, 3));
+  cSprite* tower = Add(ORC, WATOW, 25, 5);
+  EXPECT_EQ(hall->PointsDeVie, 1);  // raised by a worker
+  EXPECT_EQ(orc_hall->PointsDeVie, 100);
+  EXPECT_EQ(archer->ModeAggressivity, REACTIVE);
+  EXPECT_EQ(archer->PixelX, 640);
+  EXPECT_EQ(archer->Trajet[255].x, 20);
+  EXPECT_EQ(archer->GetWeapon()->name, "ARROW");
+  EXPECT_EQ(tower->GetWeapon()->name, "BOULET");
+  EXPECT_EQ(int(tower->GetModeAggressivity()), 4);
+  EXPECT_TRUE(hall->visible);
+  EXPECT_FALSE(hall->Present_In_Initial_Map);
+}
+
+TEST_F(Registry, RemovalClearsAttackersTargetsAndTheSelection) {
+  cSprite* victim = Add(ORC, OGUER, 10, 10);
+  cSprite* a = Add(HUMAN, GUERR, 9, 10);
+  cSprite* b = Add(HUMAN, ARCHE, 11, 10);
+  a->AssignerTache(ATTACK, victim);
+  b->AssignerTache(ATTACK, victim);
+  a->AssignerTache(ATTACK, victim);  // no second entry
+  victim->AssignerTache(ATTACK, a);
+  ASSERT_TRUE(AddToSelection(a));
+  ASSERT_TRUE(AddToSelection(b));
+  int attackers = 0;
+  for (cAttacker* n = victim->ListOfPeopleWhoAttackMe; n; n = n->pNextAttacker) ++attackers;
+  EXPECT_EQ(attackers, 2);
+
+  RemovecSprite(victim);
+  for (cSprite* s : {a, b}) {
+    EXPECT_EQ(s->GetActualTarget(), nullptr);
+    EXPECT_EQ(s->Tache, SANS_TACHE);
+  }
+  EXPECT_EQ(a->ListOfPeopleWhoAttackMe, nullptr);  // the victim left its target's list
+
+  b->AssignerTache(ATTACK, a);
+  RemovecSprite(b);
+  EXPECT_EQ(a->ListOfPeopleWhoAttackMe, nullptr);
+  EXPECT_EQ(SelectedSprites[1], nullptr);
+  EXPECT_EQ(GetSelectedSprite(), a);
+}
+
+// A sprite that removes another, or itself, when it is stepped.
+class Remover : public cSprite {
+ public:
+  Remover(cSprite* victim, std::vector<std::string>* steps, const char* name)
+      : cSprite(HUMAN, 0, 0, nullptr, GetDefUnit(GUERR)),
+        victim_(victim),
+        steps_(steps),
+        name_(name) {}
+  void Progress() override {
+    steps_->push_back(name_);
+    if (victim_) RemovecSprite(victim_);
+    victim_ = nullptr;
+  }
+  void Fight() override { steps_->push_back(std::string(name_) + " fights"); }
+  cSprite* victim_;
+
+ private:
+  std::vector<std::string>* steps_;
+  const char* name_;
+};
+
+TEST_F(Registry, TheWorldStepSurvivesRemovalsOfOthersAndOfItself) {
+  std::vector<std::string> steps;
+  auto* c = new Remover(nullptr, &steps, "c");
+  auto* b = new Remover(nullptr, &steps, "b");
+  auto* a = new Remover(b, &steps, "a");  // removes the next one
+  c->victim_ = c;                         // removes itself
+  a->pNext = b;
+  b->pNext = c;
+  sprite_lists[HUMAN] = a;
+  sprite_counts[HUMAN] = 3;
+  WorldStep();
+  EXPECT_EQ(steps, (std::vector<std::string>{"a", "c", "a fights"}));
+  EXPECT_EQ(List(HUMAN), (std::vector<cSprite*>{a}));
+  EXPECT_EQ(sprite_counts[HUMAN], 1);
+}
+
+TEST_F(Registry, WoundsKillBelowOneAndAlarmTheOrcsForTheirBuildings) {
+  under_attack = false;
+  cSprite* soldier = Add(ORC, OGUER, 1, 1);
+  EXPECT_FALSE(soldier->Blesser(149));
+  EXPECT_FALSE(under_attack);
+  EXPECT_TRUE(soldier->Blesser(1));
+  cSprite* farm = Add(ORC, OFARM, 5, 5);
+  EXPECT_FALSE(farm->Blesser(5));
+  EXPECT_TRUE(under_attack);
+}
+
+TEST_F(Registry, PrintcSpriteWritesItsLineAndWarnsOfNothing) {
+  PrintcSprite(Add(NEUTRE, T_NAT, 7, 3));
+  PrintcSprite(nullptr);
+  EXPECT_EQ(tree.Log("temp.txt"),
+            "INFO PrintcSprite: type T_NAT position x: 7  y:3 name:41 \n"
+            "***************************  ERROR ***********************************\n"
+            "sprites void PrintcSprite(cSprite * pTemp) pTemp == NULL\n");
+}
+
+TEST_F(Registry, ListPrintsNameTheirSide) {
+  Add(ORC, OGUER, 1, 1);
+  PrintOrcSprites();
+  PrintListeSprites(nullptr);  // the empty HUMAN list
+  const std::string log = tree.Log("sprites.txt");
+  EXPECT_EQ(log.find("####################### LIST OF SPRITES ORC     ######################\n"),
+            0U);
+  EXPECT_NE(log.find("LIST OF SPRITES HUMAIN"), std::string::npos);
+  EXPECT_NE(log.find("#######################          END OF LIST   #######################\n"),
+            std::string::npos);
+}
+
+TEST(Names, EnumerationsPrintTheirNamesAndUnknownValues) {
+  test::ScratchTree tree;
+  EXPECT_STREQ(GetStringFromDECOR(static_cast<DECOR>(50)), " ERROR:unknown DECOR");
+  EXPECT_STREQ(GetStringFromDECOR(BATI), "BATI ");
+  EXPECT_STREQ(GetStringFromDECOR(DECOR_44), " ERROR:unknown DECOR");
+  EXPECT_STREQ(GetStringFromTACHE(CONQUETE), "UNKNOWN TACHE");
+  EXPECT_STREQ(GetStringFromTACHE(RE_CONSTUCTION), "RE CONSTUCTION");
+  EXPECT_STREQ(GetStringFromMODE_ATTACK(MODE_NON_AGGRESSIVE), "MODE_NON_AGGRESSIVE");
+  EXPECT_STREQ(GetStringFromRACE(static_cast<RACE>(-1)), "UNKNOWN RACE");
+  EXPECT_STREQ(GetStringFromORDRE(RAMASSER_BOIS), "RAMASSER_BOIS");
+  EXPECT_EQ(tree.Log("Fatal_Errors.txt"), "");
+  EXPECT_STREQ(GetStringFromMODE_AGGRESSIVITY(static_cast<MODE_AGGRESSIVITY>(4)),
+               "UNKNOWN MODE AGRRESSIVE");
+  EXPECT_EQ(tree.Log("Fatal_Errors.txt"),
+            "char * GetStringFromMODE_AGGRESSIVITY(MODE_AGGRESSIVITY mode)\n");
+  Fatal_Errors << REACTIVE << " " << HUMAN << " " << GOTO << " " << MINEO;
+  EXPECT_NE(tree.Log("Fatal_Errors.txt").find("REACTIVE HUMAN GOTO MINEO"), std::string::npos);
+}
+
+TEST(Definitions, FootprintsProducersAndTheNotableValues) {
+  InitDefUnits();
+  for (DECOR hall : {HALL1, HALL2, HALL3, OHALL}) {
+    EXPECT_EQ(GetDefUnit(hall)->Largeur * GetDefUnit(hall)->Hauteur, 16);
+  }
+  EXPECT_EQ(GetDefUnit(FERME)->Largeur * GetDefUnit(FERME)->Hauteur, 4);
+  for (DECOR unit : {ARCHE, PAYSA, GUERR, OGUER, OPAYS, MONK, OARCH}) {
+    EXPECT_EQ(GetDefUnit(unit)->Largeur * GetDefUnit(unit)->Hauteur, 1);
+  }
+  EXPECT_EQ(GetDefUnit(OPAYS)->pProducteur, GetDefUnit(OHALL));
+  EXPECT_EQ(GetDefUnit(OHALL)->pProducteur, GetDefUnit(OPAYS));
+  EXPECT_EQ(GetDefUnit(MONK)->pProducteur, nullptr);
+  EXPECT_STREQ(GetDefUnit(MONK)->Libelle, "SYLWOR");
+  EXPECT_EQ(GetDefUnit(GUERR)->Vitesse, 1U);
+  EXPECT_EQ(GetDefUnit(FERME)->TempsProduction, 100U);
+  EXPECT_EQ(GetDefUnit(WATOW)->iViewRange, 2);
+  EXPECT_EQ(GetDefUnit(static_cast<DECOR>(16)), nullptr);
+  EXPECT_EQ(GetDefUnit(static_cast<DECOR>(45)), nullptr);
+  FreeDefUnits();
+}
+
+}  // namespace
