@@ -1,0 +1,300 @@
+// Cell tests, searches around rectangles, directions, the forest edge and the
+// count of a kind's units.
+#include "world/util.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/scratch.h"
+#include "world/decors.h"
+#include "world/sprites.h"
+
+namespace {
+
+using Cell = std::pair<int, int>;
+
+// A map of 32 x 28 cells, not square so that swapped coordinates show, all
+// grass and empty; the grids past the map are grass too, so that only the
+// bounds keep a search inside.
+class UtilTest : public ::testing::Test {
+ protected:
+  UtilTest() { SetMap(32, 28); }
+  ~UtilTest() override {
+    terrain_grid = {};
+    occupancy_grid = {};
+    sprite_lists = {};
+    tx_map = ty_map = kMapCapacity;
+  }
+
+  static void SetMap(int width, int height) {
+    tx_map = width;
+    ty_map = height;
+    terrain_grid.fill(HERBE1);
+    occupancy_grid.fill(nullptr);
+  }
+  static void Ground(int x, int y, DECOR ground) { terrain_grid[CellIndex(x, y)] = ground; }
+  void Occupy(int x, int y) { occupancy_grid[CellIndex(x, y)] = &stand_in_; }
+  // Every cell is impassable ground but these.
+  static void OnlyGrassAt(const std::vector<Cell>& cells) {
+    terrain_grid.fill(HERBE2);
+    for (auto [x, y] : cells) Ground(x, y, HERBE1);
+  }
+  std::string FatalLog() const { return tree_.Log("Fatal_Errors.txt"); }
+
+  // The searches' answers, for searches expected to succeed.
+  static Cell Around(int x, int y, int w, int h) {
+    EXPECT_TRUE(TrouverPlaceAutour(x, y, w, h));
+    return {x, y};
+  }
+  static Cell Nearest(int px, int py, int x, int y, int w, int h) {
+    int rx = 0, ry = 0;
+    EXPECT_TRUE(TrouverPlaceProche(px, py, x, y, w, h, rx, ry));
+    return {rx, ry};
+  }
+  static Cell Edge(Cell wood, Cell worker) {
+    EXPECT_TRUE(TrouverLisiere(wood.first, wood.second, worker.first, worker.second));
+    return wood;
+  }
+
+  test::ScratchTree tree_;
+  cSprite stand_in_{NEUTRE, 0, 0, nullptr, nullptr};
+};
+
+TEST_F(UtilTest, MapBoundsFollowWidthForXAndHeightForY) {
+  EXPECT_TRUE(IsInMap(0, 0));
+  EXPECT_TRUE(IsInMap(31, 27));
+  EXPECT_TRUE(IsInMap(30, 3));
+  EXPECT_FALSE(IsInMap(3, 30));
+  for (Cell off : {Cell{32, 0}, Cell{0, 28}, Cell{-1, 5}, Cell{5, -1}}) {
+    EXPECT_FALSE(IsInMap(off.first, off.second)) << off.first << "," << off.second;
+  }
+}
+
+TEST_F(UtilTest, OnlyEmptyGrassInsideTheMapIsFree) {
+  Ground(1, 1, HERBE2);
+  Ground(2, 1, VIDE);
+  Ground(3, 1, BOIS01);
+  Occupy(4, 1);
+  EXPECT_TRUE(IsCellFree(0, 1));
+  EXPECT_FALSE(IsCellFree(1, 1)) << "HERBE2 looks like grass but blocks";
+  EXPECT_FALSE(IsCellFree(2, 1));
+  EXPECT_FALSE(IsCellFree(3, 1));
+  EXPECT_FALSE(IsCellFree(4, 1));
+  EXPECT_FALSE(IsCellFree(32, 1)) << "grass past the map's width";
+  EXPECT_FALSE(IsCellFree(1, 28)) << "grass past the map's height";
+  EXPECT_FALSE(IsCellFree(-1, 1));
+}
+
+TEST_F(UtilTest, UncheckedTestReadsTheGridsButNeverOutsideThem) {
+  Ground(1, 1, HERBE2);
+  Occupy(4, 1);
+  EXPECT_TRUE(IsCellFreeUnchecked(0, 1));
+  EXPECT_FALSE(IsCellFreeUnchecked(1, 1));
+  EXPECT_FALSE(IsCellFreeUnchecked(4, 1));
+  EXPECT_TRUE(IsCellFreeUnchecked(32, 1)) << "past the map, still on the grids";
+  for (Cell off : {Cell{-1, 0}, Cell{0, -1}, Cell{128, 0}, Cell{127, 128}}) {
+    EXPECT_FALSE(IsCellFreeUnchecked(off.first, off.second)) << off.first << "," << off.second;
+  }
+}
+
+TEST_F(UtilTest, ZoneIsFreeOnlyWhenEveryCellIs) {
+  Occupy(7, 5);  // right beside the zone
+  Occupy(5, 8);  // right below it
+  EXPECT_TRUE(IsZoneFree(5, 5, 2, 3));
+  Ground(6, 7, HERBE2);  // its last cell
+  EXPECT_FALSE(IsZoneFree(5, 5, 2, 3));
+  EXPECT_FALSE(IsZoneFree(30, 26, 3, 2)) << "a zone that crosses the map's edge";
+}
+
+// The ring of a 2 x 2 rectangle at (10, 10) is x 9..12 by y 9..12. Each case
+// leaves free the cell to find and cells that a wrong order would take first.
+TEST_F(UtilTest, RingSearchScansTopRightBottomThenLeft) {
+  struct Case {
+    std::vector<Cell> grass;
+    Cell expected;
+  };
+  const Case cases[] = {
+      {{{12, 11}}, {12, 11}},                              // the only free cell
+      {{{11, 9}, {10, 9}, {12, 10}, {9, 10}}, {10, 9}},    // top row, left to right
+      {{{12, 9}, {9, 11}, {9, 12}}, {12, 9}},              // the top-right corner
+      {{{12, 11}, {12, 10}, {9, 12}, {9, 10}}, {12, 10}},  // right column, downward
+      {{{12, 12}, {11, 12}, {9, 11}}, {12, 12}},           // its bottom cell
+      {{{11, 12}, {10, 12}, {9, 10}}, {10, 12}},           // bottom row, left to right
+      {{{9, 12}, {9, 11}, {9, 10}}, {9, 12}},              // the bottom-left corner
+      {{{9, 11}, {9, 10}}, {9, 10}},                       // left column, downward
+  };
+  for (const Case& c : cases) {
+    OnlyGrassAt(c.grass);
+    EXPECT_EQ(Around(10, 10, 2, 2), c.expected);
+  }
+  OnlyGrassAt({{10, 10}, {11, 11}, {13, 10}, {10, 13}});  // inside and past the ring
+  int x = 10, y = 10;
+  EXPECT_FALSE(TrouverPlaceAutour(x, y, 2, 2));
+  EXPECT_EQ(Cell(x, y), Cell(10, 10));
+}
+
+TEST_F(UtilTest, RingSearchSkipsRingCellsOutsideTheMap) {
+  EXPECT_EQ(Around(0, 0, 2, 2), Cell(2, 0));  // the top row and the left column are off
+
+  SetMap(128, 128);  // the right column and the bottom row are off the grids
+  for (int cx = 125; cx <= 127; ++cx) Occupy(cx, 125);
+  EXPECT_EQ(Around(126, 126, 2, 2), Cell(125, 126));
+  Occupy(125, 126);
+  Occupy(125, 127);
+  int x = 126, y = 126;
+  EXPECT_FALSE(TrouverPlaceAutour(x, y, 2, 2));
+}
+
+TEST_F(UtilTest, NearestRingCellTiesGoToSmallerXThenSmallerY) {
+  EXPECT_EQ(Nearest(25, 21, 20, 20, 3, 3), Cell(23, 21)) << "4 away, before two at 5";
+  Occupy(23, 21);  // (23, 20) and (23, 22) are both 5 away
+  EXPECT_EQ(Nearest(25, 21, 20, 20, 3, 3), Cell(23, 20));
+  Occupy(21, 23);  // (20, 23) and (22, 23) are both 5 away
+  EXPECT_EQ(Nearest(21, 25, 20, 20, 3, 3), Cell(20, 23));
+  // From the middle of a 1 x 1 rectangle four cells are 1 away.
+  EXPECT_EQ(Nearest(10, 10, 10, 10, 1, 1), Cell(9, 10));
+
+  OnlyGrassAt({{21, 21}, {24, 21}});  // inside and past the ring
+  int rx = 0, ry = 0;
+  EXPECT_FALSE(TrouverPlaceProche(25, 21, 20, 20, 3, 3, rx, ry));
+  EXPECT_EQ(Cell(rx, ry), Cell(19, 19)) << "the top-left corner when none is free";
+}
+
+TEST_F(UtilTest, NearestRingCellSkipsCellsOutsideTheMap) {
+  SetMap(128, 128);
+  // In the bottom-right corner its right column and bottom row are off the grids.
+  EXPECT_EQ(Nearest(127, 120, 125, 125, 3, 3), Cell(127, 124));
+  EXPECT_EQ(Nearest(2, 5, 0, 0, 3, 3), Cell(2, 3));
+}
+
+TEST_F(UtilTest, NearestRingCellReachesTheFarSideOfTheLargestRectangles) {
+  SetMap(64, 64);
+  EXPECT_EQ(Nearest(30, 30, 10, 10, 14, 14), Cell(24, 24));
+  // One cell wider and taller: its right column and bottom row lie past the table.
+  EXPECT_EQ(Nearest(40, 17, 10, 10, 15, 15), Cell(24, 9));
+}
+
+TEST_F(UtilTest, AdjacentMeansOnTheRingOrInside) {
+  EXPECT_TRUE(IsAdjacent(19, 19, 20, 20, 3, 3));
+  EXPECT_TRUE(IsAdjacent(23, 23, 20, 20, 3, 3));
+  EXPECT_TRUE(IsAdjacent(21, 21, 20, 20, 3, 3));
+  EXPECT_FALSE(IsAdjacent(24, 21, 20, 20, 3, 3));
+  EXPECT_FALSE(IsAdjacent(21, 18, 20, 20, 3, 3));
+  EXPECT_TRUE(IsAdjacent(24, 21, 20, 20, 4, 1)) << "width and height are not swapped";
+  EXPECT_FALSE(IsAdjacent(21, 22, 20, 20, 4, 1));
+}
+
+TEST_F(UtilTest, SquaredDistanceAndDirection) {
+  EXPECT_EQ(Distance2(1, 2, 4, 6), 25);
+  EXPECT_EQ(Distance2(4, 6, 1, 2), 25);
+  EXPECT_EQ(GetDirection(5, 5, 6, 4), DIR_NE);
+  EXPECT_EQ(GetDirection(5, 5, 5, 5), DIR_NONE);
+  EXPECT_EQ(GetDirection(5, 5, 3, 9), DIR_SO);
+  EXPECT_EQ(GetDirection(5, 5, 9, 5), DIR_E);
+  EXPECT_EQ(GetDirection(5, 5, 7, 8), DIR_SE);
+  EXPECT_EQ(GetDirection(5, 5, 5, 6), DIR_S);
+  EXPECT_EQ(GetDirection(5, 5, 0, 5), DIR_O);
+  EXPECT_EQ(GetDirection(5, 5, 4, 1), DIR_NO);
+  EXPECT_EQ(GetDirection(5, 5, 5, 0), DIR_N);
+}
+
+TEST_F(UtilTest, ForestIsTheThirteenWoodPiecesInsideTheMap) {
+  Ground(1, 0, BOIS01);
+  Ground(2, 0, BOIS13);
+  Ground(3, 0, HERBE2);
+  Ground(4, 0, BATI);
+  Ground(32, 3, BOIS05);  // on the grids, past the map
+  EXPECT_TRUE(Forested(1, 0));
+  EXPECT_TRUE(Forested(2, 0));
+  EXPECT_FALSE(Forested(0, 0));
+  EXPECT_FALSE(Forested(3, 0));
+  EXPECT_FALSE(Forested(4, 0));
+  EXPECT_EQ(FatalLog(), "");
+  EXPECT_FALSE(Forested(32, 3));
+  EXPECT_FALSE(Forested(-1, 5));
+  EXPECT_EQ(FatalLog(),
+            "util bool Forested(int px,int py) case impossible : 32,03\n"
+            "util bool Forested(int px,int py) case impossible : -1,05\n");
+}
+
+TEST_F(UtilTest, ForestEdgeIsTheLastCellBeforeTheWood) {
+  for (int x = 12; x <= 14; ++x) Ground(x, 10, BOIS03);
+  EXPECT_EQ(Edge({14, 10}, {10, 10}), Cell(11, 10));
+}
+
+TEST_F(UtilTest, ForestEdgeWalksStraightBeforeDiagonally) {
+  Ground(14, 8, BOIS01);
+  EXPECT_EQ(Edge({14, 8}, {10, 6}), Cell(13, 7)) << "east, east, then down the diagonal";
+}
+
+TEST_F(UtilTest, ForestEdgeOnADiagonal) {
+  Ground(9, 9, BOIS07);
+  EXPECT_EQ(Edge({9, 9}, {5, 5}), Cell(8, 8));
+  Ground(7, 7, BOIS07);  // wood met on the way
+  EXPECT_EQ(Edge({9, 9}, {5, 5}), Cell(6, 6));
+  Ground(5, 1, BOIS02);  // up to the left
+  EXPECT_EQ(Edge({5, 1}, {9, 5}), Cell(6, 2));
+}
+
+TEST_F(UtilTest, ForestEdgeWalkBackStopsAfterAHundredSteps) {
+  SetMap(128, 8);
+  Ground(3, 3, BOIS01);
+  EXPECT_EQ(Edge({3, 3}, {120, 3}), Cell(20, 3));
+}
+
+TEST_F(UtilTest, ForestEdgeAlongTheMapsLastRowAndColumn) {
+  SetMap(128, 128);
+  Ground(124, 127, BOIS01);
+  Ground(127, 123, BOIS01);
+  EXPECT_EQ(Edge({124, 127}, {127, 127}), Cell(125, 127));
+  EXPECT_EQ(Edge({127, 123}, {127, 127}), Cell(127, 124));
+}
+
+TEST_F(UtilTest, ForestEdgeNeedsTheWorkerAndTheWoodInsideTheMap) {
+  Ground(4, 4, BOIS01);
+  int px = 4, py = 4;
+  EXPECT_FALSE(TrouverLisiere(px, py, -1, 4));
+  EXPECT_FALSE(TrouverLisiere(px, py, 32, 11));
+  EXPECT_EQ(Cell(px, py), Cell(4, 4));
+  EXPECT_EQ(FatalLog(),
+            "util bool TrouverLisiere(int& Px,int& Py,int xguss,int yguss) \n"
+            "position du guss not valid :-1,04\n"
+            "util bool TrouverLisiere(int& Px,int& Py,int xguss,int yguss) \n"
+            "position du guss not valid :32,11\n");
+
+  px = 40;  // wood past the map: nothing to walk to, nothing reported
+  EXPECT_FALSE(TrouverLisiere(px, py, 2, 2));
+  EXPECT_EQ(Cell(px, py), Cell(40, 4));
+}
+
+TEST_F(UtilTest, UnitsOfAKindAreCountedInTheirSidesList) {
+  cDefUnit peon(nullptr), farm(nullptr);
+  peon.Race = farm.Race = HUMAN;
+  cSprite a(HUMAN, 0, 0, nullptr, &peon), b(HUMAN, 1, 0, nullptr, &farm);
+  cSprite c(HUMAN, 2, 0, nullptr, &peon), gone(HUMAN, 3, 0, nullptr, &peon);
+  cSprite elsewhere(ORC, 4, 0, nullptr, &peon);
+  a.pNext = &b;
+  b.pNext = &gone;
+  gone.pNext = &c;
+  gone.removed = true;
+  sprite_lists[HUMAN] = &a;
+  sprite_lists[ORC] = &elsewhere;
+  EXPECT_EQ(Get_Number_Units(&peon), 2);
+  EXPECT_EQ(Get_Number_Units(&farm), 1);
+  EXPECT_EQ(FatalLog(), "");
+}
+
+TEST_F(UtilTest, UnitCountReportsANullKindAndAnImpossibleSide) {
+  cDefUnit odd(nullptr);
+  odd.Race = static_cast<RACE>(3);
+  EXPECT_EQ(Get_Number_Units(nullptr), 0);
+  EXPECT_EQ(Get_Number_Units(&odd), 0);
+  EXPECT_EQ(FatalLog(),
+            "util int Get_Number_Units(cDefUnit * searched), searched is NULL\n"
+            "util int Get_Number_Units(cDefUnit * searched), case impossible\n");
+}
+
+}  // namespace
