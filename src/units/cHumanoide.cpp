@@ -66,6 +66,11 @@ void cHumanoide::Afficher() {
 
 void cHumanoide::AfficherInfos() {}
 
+// Tasks, fighting and the reaction to a hit come with the unit behaviour.
+void cHumanoide::Progress() {}
+void cHumanoide::Fight() {}
+void cHumanoide::SignalUnderAttack(cSprite*) {}
+
 void cHumanoide::AssignerTache(TACHE tache, cSprite* pCible) {
   Tache = tache;
   if (tache == ATTACK && pCible) {

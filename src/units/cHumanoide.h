@@ -25,7 +25,14 @@ class cHumanoide : public cSprite {
 
   void Afficher() override;
   void AfficherInfos() override;
+  // One movement sub-step along the path.
+  void Avancer() override;
+  // The walk to a goal cell: the path and the destination, or idle on failure.
+  void TrouverTrajet(int XBut, int YBut) override;
   void AssignerTache(TACHE tache, cSprite* pCible) override;
+  void Progress() override;
+  void Fight() override;
+  void SignalUnderAttack(cSprite* attacker) override;
   void SetModeAggressivity(MODE_AGGRESSIVITY m) override { ModeAggressivity = m; }
   MODE_AGGRESSIVITY GetModeAggressivity() override { return ModeAggressivity; }
   cWeapon* GetWeapon() override { return myweapon; }
@@ -36,6 +43,8 @@ class cHumanoide : public cSprite {
 
   // Puts the unit on a cell, standing.
   void SetPosition(int px, int py);
+  // The walk to the current destination again (the next cell was blocked).
+  void RecalculerTrajet();
 
   int XObjectif;
   int YObjectif;

@@ -1,0 +1,4 @@
+// Path finding and the movement of walking units.
+#pragma once
+
+#include "units/cHumanoide.h"
