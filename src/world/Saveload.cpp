@@ -177,8 +177,16 @@ bool ReadWorldHead(FILE* file) {
   return true;
 }
 
+// The whole footprint on the map: an object hanging over the map's edge
+// would stand on cells that no rule of the game looks after.
+bool LiesOnMap(DECOR kind, int x, int y) {
+  const cDefUnit* def = GetDefUnit(kind);
+  const int width = def ? def->Largeur : 1, height = def ? def->Hauteur : 1;
+  return x >= 0 && y >= 0 && x <= tx_map - width && y <= ty_map - height;
+}
+
 // One record: false when the read must stop (end of file, a kind its side
-// refuses, a place outside the map): what was read before stays.
+// refuses, a footprint outside the map): what was read before stays.
 bool ReadSprite(FILE* file, RACE race) {
   LogFile& log = log_Fake_read;
   int kind, x, y;
@@ -191,7 +199,7 @@ bool ReadSprite(FILE* file, RACE race) {
   log << "name : " << GetStringFromDECOR(static_cast<DECOR>(kind)) << "\n"
       << "px : " << x << "\n"
       << "py : " << y << "\n";
-  if (x < 0 || y < 0 || x >= tx_map || y >= ty_map) {
+  if (!LiesOnMap(static_cast<DECOR>(kind), x, y)) {
     Fatal_Errors << " a sprite of the file lies outside the map : " << x << "," << y << "\n";
     return false;
   }

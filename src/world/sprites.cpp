@@ -349,11 +349,9 @@ void FreeAllSprites() {
   PurgeSprites();
 }
 
-void ClearOccupancy() {
-  for (int x = 0; x < tx_map; ++x) {
-    for (int y = 0; y < ty_map; ++y) occupancy_grid[CellIndex(x, y)] = nullptr;
-  }
-}
+// The whole grid, not only the map: a footprint may reach past the map's
+// edge, and no pointer to a purged sprite may stay behind for a larger map.
+void ClearOccupancy() { occupancy_grid.fill(nullptr); }
 
 void ResetSpriteCounts() {
   sprite_counts.fill(0);

@@ -1,0 +1,338 @@
+// The saved-game format: the exact stream and its stored form, the order of
+// the lists across loads, slot names, damaged files and the two logs.
+#include "world/Saveload.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "support/empty_world.h"
+#include "support/world.h"
+#include "ui/money.h"
+#include "ui/zone_game.h"
+#include "units/cPaysan.h"
+#include "world/Init_Env.h"
+#include "world/sprites.h"
+
+namespace {
+
+// A stream as the format lays it out, before the line-end translation.
+class Stream {
+ public:
+  Stream& Int(std::int32_t value) {
+    for (int i = 0; i < 4; ++i) bytes_ += char((std::uint32_t(value) >> (8 * i)) & 0xFF);
+    return *this;
+  }
+  Stream& Byte(unsigned char value) {
+    bytes_ += char(value);
+    return *this;
+  }
+  Stream& Text(const std::string& text) {
+    bytes_ += text;
+    return *this;
+  }
+  // A sprite record's base: kind, cell, hit points, task, the two flags.
+  Stream& Record(DECOR kind, int x, int y, int hp, TACHE task, bool visible, bool initial) {
+    return Int(kind).Int(x).Int(y).Int(hp).Int(task).Byte(visible).Byte(initial);
+  }
+  const std::string& bytes() const { return bytes_; }
+
+ private:
+  std::string bytes_;
+};
+
+// What lies on disk: every 0x0A as 0x0D 0x0A.
+std::string Stored(const std::string& stream) {
+  std::string stored;
+  for (char c : stream) stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return stored;
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The head of a file with no terrain variety: w x h grass, nothing
+// explored, the treasuries and view at 0.
+Stream GrassHead(int w, int h, const std::string& name = "") {
+  Stream s;
+  s.Int(int(name.size())).Text(name).Int(1).Int(w).Int(h);
+  for (int i = 0; i < w * h; ++i) s.Int(HERBE1);
+  for (int i = 0; i < w * h; ++i) s.Byte(0);
+  for (int i = 0; i < 6; ++i) s.Int(0);
+  return s;
+}
+
+std::vector<DECOR> Kinds(RACE race) {
+  std::vector<DECOR> kinds;
+  for (cSprite* s = sprite_lists[race]; s; s = s->pNext) kinds.push_back(s->pDef->Nom);
+  return kinds;
+}
+
+class SavedGame : public test::WorldTest {
+ protected:
+  // The 2 x 2 world with one human worker, saved under "ab".
+  void BuildSmallWorld() {
+    test::ResetWorldTo(2, 2);
+    current_mission = 2;
+    terrain_grid[CellIndex(0, 1)] = HERBE2;
+    terrain_grid[CellIndex(1, 0)] = BOIS05;
+    terrain_grid[CellIndex(1, 1)] = VIDE;
+    Money = 10;
+    Wood = 20;
+    MoneyOrc = 30;
+    WoodOrc = 40;
+    scroll_x = 64;
+    scroll_y = 32;
+    auto* worker = dynamic_cast<cPaysan*>(AjouterSprite(HUMAN, PAYSA, 1, 1));
+    ASSERT_NE(worker, nullptr);
+    worker->PointsDeVie = 10;
+    worker->Tache = RECOLTE_OR;
+    worker->Present_In_Initial_Map = true;
+    worker->Xmine = 5;
+    worker->Ymine = 6;
+    worker->XBois = 7;
+    worker->YBois = 8;
+    worker->XHall = worker->YHall = -1;
+  }
+  static Stream SmallWorldStream() {
+    Stream s;
+    s.Int(2).Text("ab").Int(2).Int(2).Int(2);
+    s.Int(HERBE1).Int(HERBE2).Int(BOIS05).Int(VIDE);  // column by column
+    s.Byte(1).Byte(1).Byte(1).Byte(1);                // all seen by the worker
+    s.Int(10).Int(20).Int(30).Int(40).Int(64).Int(32).Int(1).Int(0).Int(0);
+    s.Record(PAYSA, 1, 1, 10, RECOLTE_OR, true, true).Int(5).Int(6).Int(7).Int(8).Int(-1).Int(-1);
+    return s;
+  }
+};
+
+TEST_F(SavedGame, TwoByTwoWorldWithOneWorkerIsTheExpectedStream) {
+  BuildSmallWorld();
+  ASSERT_TRUE(SaveGame("small.bin", "ab"));
+  const std::string stream = SmallWorldStream().bytes();
+  ASSERT_EQ(stream.size(), 118U + 2);
+  const std::string stored = ReadBytes("small.bin");
+  EXPECT_EQ(stored, Stored(stream));
+  // Money (10) and the hit points (10) each gain a 0x0D before their 0x0A.
+  ASSERT_EQ(stored.size(), 122U);
+  EXPECT_EQ(stored.substr(4 + 2 + 12 + 16 + 4, 3), std::string("\r\n\0", 3));
+  EXPECT_EQ(stored.substr(120 - 46 + 12 + 1, 4), std::string("\r\n\0\0", 4));
+}
+
+TEST_F(SavedGame, TheStoredFormReadsBackToTheSameWorld) {
+  WriteBytes("small.bin", Stored(SmallWorldStream().bytes()));
+  test::ResetWorldTo(5, 5);
+  ASSERT_TRUE(LoadGame("small.bin"));
+  EXPECT_EQ(tx_map, 2);
+  ASSERT_NE(sprite_lists[HUMAN], nullptr);
+  EXPECT_EQ(sprite_lists[HUMAN]->PointsDeVie, 10);
+  EXPECT_EQ(Money, 10);
+  // Everything read is written again: one sprite, so no order to reverse.
+  ASSERT_TRUE(SaveGame("again.bin", "ab"));
+  EXPECT_EQ(ReadBytes("again.bin"), Stored(SmallWorldStream().bytes()));
+}
+
+TEST_F(SavedGame, ALoneCarriageReturnIsOrdinaryData) {
+  test::ResetWorldTo(1, 1);
+  Money = 13;  // 0x0D with no 0x0A after it
+  Wood = 0x0A0D;
+  ASSERT_TRUE(SaveGame("cr.bin", ""));
+  const std::string stored = ReadBytes("cr.bin");
+  EXPECT_EQ(stored.substr(4 + 12 + 4 + 1, 8), std::string("\x0D\0\0\0\x0D\r\n\0", 8));
+  test::ResetWorldTo(1, 1);
+  ASSERT_TRUE(LoadGame("cr.bin"));
+  EXPECT_EQ(Money, 13);
+  EXPECT_EQ(Wood, 0x0A0D);
+}
+
+TEST_F(SavedGame, EachLoadReversesTheListsAndASecondLoadRestoresThem) {
+  test::ResetWorldTo(10, 10);
+  AjouterSprite(HUMAN, GUERR, 1, 1);
+  AjouterSprite(HUMAN, ARCHE, 2, 1);
+  AjouterSprite(HUMAN, MONK, 3, 1);
+  AjouterSprite(ORC, OGUER, 1, 5);
+  AjouterSprite(ORC, OARCH, 2, 5);
+  AjouterSprite(NEUTRE, MINEO, 6, 6);
+  ASSERT_TRUE(SaveGame("first.bin", "order"));
+
+  test::ResetWorldTo(10, 10);
+  ASSERT_TRUE(LoadGame("first.bin"));
+  EXPECT_EQ(Kinds(HUMAN), (std::vector<DECOR>{GUERR, ARCHE, MONK}));
+  EXPECT_EQ(Kinds(ORC), (std::vector<DECOR>{OGUER, OARCH}));
+  ASSERT_TRUE(SaveGame("second.bin", "order"));
+  EXPECT_NE(ReadBytes("second.bin"), ReadBytes("first.bin"));
+
+  test::ResetWorldTo(10, 10);
+  ASSERT_TRUE(LoadGame("second.bin"));
+  ASSERT_TRUE(SaveGame("third.bin", "order"));
+  EXPECT_EQ(ReadBytes("third.bin"), ReadBytes("first.bin"));
+}
+
+TEST_F(SavedGame, TheLogsMirrorTheWriterAndTheReader) {
+  BuildSmallWorld();
+  ASSERT_TRUE(SaveGame("small.bin", "ab"));
+  const std::string saved = tree.Log("Fake_save.txt");
+  EXPECT_EQ(saved.find("length:02\nname:ab\nmission : 02\nTX_MAP :02\nTY_MAP :02\n"), 0U);
+  EXPECT_NE(saved.find("nb sprites humains : 01\nnb sprites orcs : 00\nnb sprites neutres : 00\n"
+                       "############# NEW SPRITE HUMAIN ##############\nPAYSA\nPX : 01\n"),
+            std::string::npos);
+  EXPECT_NE(saved.find("Tache : RECOLTE OR\ntrue\nPresent_In_Initial_Map : true\nXMine : 05\n"),
+            std::string::npos);
+
+  test::ResetWorldTo(2, 2);
+  ASSERT_TRUE(LoadGame("small.bin"));
+  const std::string read = tree.Log("Fake_read.txt");
+  EXPECT_EQ(
+      read.find("02\nab\nmission : 02\ntx_map : 02\nty_map : 02\nlecture de la map....done\n"), 0U);
+  EXPECT_NE(read.find("money : 10\nwood : 20\n"), std::string::npos);
+  EXPECT_NE(read.find("name : PAYSA\npx : 01\npy : 01\npoints vie : 10\ntache : RECOLTE OR\n"),
+            std::string::npos);
+  EXPECT_NE(read.find("yhall : -1\n"), std::string::npos);
+}
+
+TEST_F(SavedGame, FilesThatCannotBeOpenedAreReportedAndChangeNothing) {
+  test::ResetWorldTo(3, 3);
+  Money = 77;
+  EXPECT_FALSE(SaveGame("no/such/directory/x.bin", "x"));
+  EXPECT_FALSE(LoadGame("../common_bin/gone.bin"));
+  EXPECT_EQ(Money, 77);
+  EXPECT_EQ(tx_map, 3);
+  const std::string errors = tree.Log("Fatal_Errors.txt");
+  EXPECT_NE(errors.find(" impossible to save in the file :no/such/directory/x.bin\n"),
+            std::string::npos);
+  EXPECT_NE(errors.find(" impossible to open the file :../common_bin/gone.bin\n"),
+            std::string::npos);
+}
+
+TEST_F(SavedGame, TheSlotScanFindsPresentMissingAndDamagedNames) {
+  test::ResetWorldTo(2, 2);
+  SaveInSlotFile(0, "FIRST GAME");
+  WriteBytes("../common_bin/slot3.bin", "\x02");                              // no whole length
+  WriteBytes("../common_bin/slot5.bin", Stream().Int(9).Text("ab").bytes());  // name cut short
+  WriteBytes("../common_bin/slot6.bin", Stream().Int(-4).Text("xyz").bytes());
+  slot_names[1] = "STALE";
+  ScanSlotNames();
+  EXPECT_EQ(slot_names[0], "FIRST GAME");
+  EXPECT_EQ(slot_names[1], std::nullopt);
+  EXPECT_EQ(slot_names[3], "");
+  EXPECT_EQ(slot_names[5], "ab");
+  EXPECT_EQ(slot_names[6], "");
+  EXPECT_EQ(slot_names[9], std::nullopt);
+}
+
+TEST_F(SavedGame, AMapSizeOutsideOneTo128IsRefusedBeforeAnythingChanges) {
+  for (const auto& [w, h] : {std::pair{129, 10}, {10, 0}, {-5, 3}, {INT_MAX, INT_MIN}}) {
+    test::ResetWorldTo(4, 4);
+    Money = 55;
+    terrain_grid[CellIndex(2, 2)] = BOIS01;
+    WriteBytes("big.bin", Stored(Stream().Int(0).Int(3).Int(w).Int(h).Int(HERBE2).bytes()));
+    EXPECT_FALSE(LoadGame("big.bin")) << w << "x" << h;
+    EXPECT_EQ(tx_map, 4);
+    EXPECT_EQ(ty_map, 4);
+    EXPECT_EQ(current_mission, 0);
+    EXPECT_EQ(terrain_grid[CellIndex(2, 2)], BOIS01);
+    EXPECT_EQ(Money, 55);
+  }
+}
+
+TEST_F(SavedGame, ATruncatedFileKeepsWhatWasRead) {
+  test::ResetWorldTo(6, 6);
+  AjouterSprite(HUMAN, GUERR, 1, 1)->PointsDeVie = 3;
+  AjouterSprite(HUMAN, ARCHE, 2, 2)->PointsDeVie = 4;
+  ASSERT_TRUE(SaveGame("whole.bin", "cut"));
+  const std::string whole = ReadBytes("whole.bin");
+  const std::size_t records = whole.size() - 2 * 22;
+  // Every cut, anywhere: never a crash, never more than was stored.
+  for (std::size_t length = 0; length < whole.size(); ++length) {
+    WriteBytes("cut.bin", whole.substr(0, length));
+    test::ResetWorldTo(6, 6);
+    LoadGame("cut.bin");
+    EXPECT_LE(sprite_counts[HUMAN], length < records + 22 ? 1 : 2) << length;
+  }
+  // Cut after the second record's cell: the sprite is made and keeps the
+  // hit points its constructor gave it.
+  WriteBytes("cut.bin", whole.substr(0, records + 22 + 12));
+  test::ResetWorldTo(6, 6);
+  ASSERT_TRUE(LoadGame("cut.bin"));
+  ASSERT_EQ(Kinds(HUMAN), (std::vector<DECOR>{GUERR, ARCHE}));
+  EXPECT_EQ(sprite_lists[HUMAN]->PointsDeVie, 120);
+  EXPECT_EQ(sprite_lists[HUMAN]->pNext->PointsDeVie, 4);
+}
+
+TEST_F(SavedGame, AbsurdCountsAndLengthsStopAtTheEndOfTheFile) {
+  Stream huge_counts = GrassHead(3, 3);
+  huge_counts.Int(INT_MAX).Int(INT_MAX).Int(-7);
+  huge_counts.Record(GUERR, 0, 0, 9, SANS_TACHE, true, false);
+  WriteBytes("counts.bin", Stored(huge_counts.bytes()));
+  test::ResetWorldTo(3, 3);
+  EXPECT_TRUE(LoadGame("counts.bin"));
+  EXPECT_EQ(sprite_counts[HUMAN], 1);
+  EXPECT_EQ(sprite_counts[ORC], 0);
+
+  WriteBytes("name.bin", Stored(Stream().Int(INT_MAX).Text("short").bytes()));
+  test::ResetWorldTo(3, 3);
+  LoadGame("name.bin");
+  EXPECT_EQ(sprite_counts[HUMAN] + sprite_counts[ORC] + sprite_counts[NEUTRE], 0);
+}
+
+TEST_F(SavedGame, AKindItsSideRefusesStopsTheRead) {
+  Stream s = GrassHead(8, 8);
+  s.Int(3).Int(1).Int(0);
+  s.Record(GUERR, 0, 0, 120, SANS_TACHE, true, true);
+  s.Record(OHALL, 1, 1, 100, SANS_TACHE, true, true);  // an orc kind among the humans
+  s.Record(ARCHE, 6, 6, 100, SANS_TACHE, true, true);
+  s.Record(OGUER, 7, 7, 150, SANS_TACHE, true, true);
+  for (int kind : {-1, 1000}) {
+    Stream odd = GrassHead(8, 8);
+    odd.Int(1).Int(0).Int(0).Record(static_cast<DECOR>(kind), 0, 0, 1, SANS_TACHE, true, true);
+    WriteBytes("odd.bin", Stored(odd.bytes()));
+    test::ResetWorldTo(8, 8);
+    EXPECT_TRUE(LoadGame("odd.bin"));
+    EXPECT_EQ(sprite_counts[HUMAN], 0);
+  }
+  WriteBytes("refused.bin", Stored(s.bytes()));
+  test::ResetWorldTo(8, 8);
+  EXPECT_TRUE(LoadGame("refused.bin"));
+  EXPECT_EQ(Kinds(HUMAN), std::vector<DECOR>{GUERR});
+  EXPECT_EQ(sprite_lists[ORC], nullptr);
+  EXPECT_NE(tree.Log("Fatal_Errors.txt").find("DECOR is not valid for HUMAINS\n"),
+            std::string::npos);
+}
+
+TEST_F(SavedGame, AFootprintOutsideTheMapStopsTheRead) {
+  Stream s = GrassHead(10, 10);
+  s.Int(3).Int(0).Int(0);
+  s.Record(GUERR, 9, 9, 120, SANS_TACHE, true, true);
+  s.Record(HALL1, 8, 8, 100, SANS_TACHE, true, true);  // its 4 x 4 would reach 11, 11
+  s.Record(ARCHE, 1, 1, 100, SANS_TACHE, true, true);
+  WriteBytes("edge.bin", Stored(s.bytes()));
+  test::ResetWorldTo(10, 10);
+  EXPECT_TRUE(LoadGame("edge.bin"));
+  EXPECT_EQ(Kinds(HUMAN), std::vector<DECOR>{GUERR});
+  // The game's reset clears the grids over the map only: nothing of the
+  // refused hall may lie beyond it.
+  ResetWorld();
+  EXPECT_EQ(occupancy_grid[CellIndex(10, 10)], nullptr);
+  EXPECT_EQ(occupancy_grid[CellIndex(11, 8)], nullptr);
+
+  for (const auto& [x, y] : {std::pair{10, 0}, {0, 10}, {-1, 0}, {INT_MAX, 0}}) {
+    Stream far = GrassHead(10, 10);
+    far.Int(1).Int(0).Int(0).Record(GUERR, x, y, 120, SANS_TACHE, true, true);
+    WriteBytes("far.bin", Stored(far.bytes()));
+    test::ResetWorldTo(10, 10);
+    EXPECT_TRUE(LoadGame("far.bin"));
+    EXPECT_EQ(sprite_counts[HUMAN], 0) << x << "," << y;
+  }
+}
+
+}  // namespace
