@@ -40,8 +40,24 @@ class PictureSheetFiles : public ::testing::Test {
 
 TEST(PictureSheets, EverySheetTheGameLoadsAtItsSize) {
   const std::map<std::string, std::pair<int, int>> expected = {
-      {"intro.bmp", {640, 480}}, {"menu.bmp", {640, 480}},    {"edit_game.bmp", {640, 480}},
-      {"font1.bmp", {640, 48}},  {"cursor001.bmp", {12, 15}},
+      {"intro.bmp", {640, 480}},
+      {"menu.bmp", {640, 480}},
+      {"edit_game.bmp", {640, 480}},
+      {"font1.bmp", {640, 48}},
+      {"cursor001.bmp", {12, 15}},
+      {"unit.bmp", {199, 133}},
+      {"mini.bmp", {6, 1}},
+      {"select.bmp", {34, 34}},
+      {"select2.bmp", {66, 66}},
+      {"select3.bmp", {98, 98}},
+      {"select4.bmp", {130, 130}},
+      {"little_sprites.bmp", {128, 16}},
+      {"batis_humains.bmp", {517, 388}},
+      {"batis_orcs.bmp", {646, 259}},
+      {"batis_neutres.bmp", {517, 388}},
+      {"humains_new.bmp", {613, 409}},
+      {"orcs_new.bmp", {460, 409}},
+      {"icones.bmp", {612, 157}},
   };
   std::map<std::string, std::pair<int, int>> drawn;
   for (const pictures::Sheet& sheet : test::DrawnSheets()) {
@@ -51,7 +67,13 @@ TEST(PictureSheets, EverySheetTheGameLoadsAtItsSize) {
   EXPECT_EQ(drawn, expected);
 }
 
-TEST(PictureSheets, EveryPixelIsAPaletteColourAndTheKeyOnlyInTheCursor) {
+// The game gives a colour key to these sheets only, taken from the top-left
+// pixel; the others are drawn opaque and never show the key colour.
+const std::set<std::string> kKeyedSheets = {
+    "cursor001.bmp", "unit.bmp",           "select.bmp",      "select2.bmp", "select3.bmp",
+    "select4.bmp",   "little_sprites.bmp", "humains_new.bmp", "orcs_new.bmp"};
+
+TEST(PictureSheets, EveryPixelIsAPaletteColourAndTheKeyOnlyInKeyedSheets) {
   const std::vector<std::uint32_t> colours = pictures::AllPaletteColours();
   const std::set<std::uint32_t> palette(colours.begin(), colours.end());
   for (const pictures::Sheet& sheet : test::DrawnSheets()) {
@@ -59,7 +81,9 @@ TEST(PictureSheets, EveryPixelIsAPaletteColourAndTheKeyOnlyInTheCursor) {
     for (std::uint32_t c : used) {
       EXPECT_TRUE(palette.count(c)) << sheet.file_name << " uses " << std::hex << c;
     }
-    if (sheet.file_name != "cursor001.bmp") {
+    if (kKeyedSheets.count(sheet.file_name)) {
+      EXPECT_EQ(sheet.image.at(0, 0), pictures::palette::kKey) << sheet.file_name;
+    } else {
       EXPECT_FALSE(used.count(pictures::palette::kKey)) << sheet.file_name;
     }
   }

@@ -6,10 +6,12 @@
 namespace pictures {
 namespace {
 
-const std::array<RampView, 9>& AllRamps() {
-  static const std::array<RampView, 9> ramps = {
-      palette::kStone, palette::kWood, palette::kGold,   palette::kSky,     palette::kHaze,
-      palette::kGrass, palette::kFire, palette::kBanner, palette::kVerdant,
+const std::array<RampView, 16>& AllRamps() {
+  static const std::array<RampView, 16> ramps = {
+      palette::kStone,   palette::kWood,   palette::kGold,    palette::kSky,
+      palette::kHaze,    palette::kGrass,  palette::kFire,    palette::kBanner,
+      palette::kVerdant, palette::kMeadow, palette::kFoliage, palette::kSkin,
+      palette::kOrcSkin, palette::kSteel,  palette::kLinen,   palette::kCrimson,
   };
   return ramps;
 }

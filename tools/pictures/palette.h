@@ -72,6 +72,20 @@ inline constexpr auto kFire = Ramp<8>({0x1C0402, 0x8C1808, 0xF06020, 0xFFD060});
 inline constexpr auto kBanner = Ramp<6>({0x0A0E3A, 0x2848A8, 0x90B8FF});
 // Progress of training: a green that reads as "growing".
 inline constexpr auto kVerdant = Ramp<6>({0x0C2A10, 0x2C8C30, 0xB8F090});
+// The map's grass: the ground of every tile and of every building's picture.
+inline constexpr auto kMeadow = Ramp<8>({0x122A0A, 0x3A6A1E, 0x76A63C, 0xC4E088});
+// Forest canopies, a deeper and bluer green than the grass they stand on.
+inline constexpr auto kFoliage = Ramp<8>({0x030C06, 0x123A1E, 0x3A7236, 0x9CCA64});
+
+// Skin: the humans' and, greener, the orcs'.
+inline constexpr auto kSkin = Ramp<6>({0x3A1A0C, 0xB06C48, 0xFFDCB4});
+inline constexpr auto kOrcSkin = Ramp<6>({0x182C08, 0x4E8A22, 0xC8EC78});
+// Blades, helmets and mail.
+inline constexpr auto kSteel = Ramp<6>({0x14181E, 0x687888, 0xF0F8FF});
+// Undyed cloth: sacks, robes, fletchings.
+inline constexpr auto kLinen = Ramp<6>({0x2A2016, 0x8C7A5C, 0xF4EAD0});
+// The orcs' team colour on their clothes and shields.
+inline constexpr auto kCrimson = Ramp<6>({0x280408, 0xA81C20, 0xFF8C78});
 
 }  // namespace palette
 

@@ -1,0 +1,125 @@
+// The building sheets: every picture where the game cuts it, standing on the
+// same grass as the terrain tiles, and the temples' owners told apart.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "pictures/building_layout.h"
+#include "pictures/building_pieces.h"
+#include "pictures/ground.h"
+#include "pictures/terrain_layout.h"
+#include "tools/drawn_sheets.h"
+
+namespace {
+
+namespace layout = pictures::building_layout;
+using pictures::Rect;
+
+const platform::Image& SheetOf(const layout::BuildingPicture& picture) {
+  for (const layout::SheetSize& size : layout::kSheets) {
+    if (size.sheet == picture.sheet) return test::DrawnSheet(size.file_name);
+  }
+  return test::DrawnSheet("none");
+}
+
+int CountOf(const platform::Image& sheet, const Rect& r, pictures::RampView colours) {
+  const std::set<pictures::Colour> wanted(colours.begin(), colours.end());
+  int count = 0;
+  for (int y = r.y; y < r.Bottom(); ++y) {
+    for (int x = r.x; x < r.Right(); ++x) count += wanted.count(sheet.at(x, y)) > 0;
+  }
+  return count;
+}
+
+TEST(PictureBuildings, SheetsHoldEveryPictureOnTheGrid) {
+  for (const layout::SheetSize& size : layout::kSheets) {
+    const platform::Image& sheet = test::DrawnSheet(size.file_name);
+    EXPECT_EQ(sheet.width, layout::SheetWidth(size)) << size.file_name;
+    EXPECT_EQ(sheet.height, layout::SheetHeight(size)) << size.file_name;
+  }
+  std::set<std::tuple<int, int, int>> places;
+  for (const layout::BuildingPicture& picture : layout::kPictures) {
+    const Rect area = picture.Area();
+    const platform::Image& sheet = SheetOf(picture);
+    EXPECT_TRUE(places.insert({int(picture.sheet), picture.column, picture.row}).second)
+        << picture.label;
+    EXPECT_LE(area.Right(), sheet.width) << picture.label;
+    EXPECT_LE(area.Bottom(), sheet.height) << picture.label;
+    EXPECT_LE(area.w, layout::kPitch - 1) << picture.label << " runs into the next place";
+    EXPECT_LE(area.h, layout::kPitch - 1) << picture.label;
+  }
+}
+
+// The ground the game shows around a building is the picture's own, so its
+// outer pixels are mostly the grass tile's, laid from the picture's corner.
+TEST(PictureBuildings, PicturesStandOnTheGrassOfTheTiles) {
+  const platform::Image& tiles = test::DrawnSheet("unit.bmp");
+  const Rect grass = pictures::terrain_layout::TileRect(0, 0);
+  for (const layout::BuildingPicture& picture : layout::kPictures) {
+    const Rect area = picture.Area();
+    const platform::Image& sheet = SheetOf(picture);
+    int border = 0;
+    int matching = 0;
+    int building = 0;
+    for (int y = 0; y < area.h; ++y) {
+      for (int x = 0; x < area.w; ++x) {
+        const bool same = sheet.at(area.x + x, area.y + y) ==
+                          tiles.at(grass.x + x % grass.w, grass.y + y % grass.h);
+        const bool edge = x == 0 || y == 0 || x == area.w - 1 || y == area.h - 1;
+        border += edge;
+        matching += edge && same;
+        building += !same;
+      }
+    }
+    EXPECT_GT(matching, border * 3 / 5) << picture.label << " " << picture.column;
+    EXPECT_GT(building, area.w * area.h / 3) << picture.label << " fills its footprint";
+  }
+}
+
+// Between the places lies the sheet's own grass: no picture spills over.
+TEST(PictureBuildings, NothingSpillsOntoTheGridLines) {
+  for (const layout::SheetSize& size : layout::kSheets) {
+    const platform::Image& sheet = test::DrawnSheet(size.file_name);
+    for (int line = 0; line <= size.columns; ++line) {
+      const int x = std::min(line * layout::kPitch, sheet.width - 1);
+      for (int y = 0; y < sheet.height; ++y) {
+        ASSERT_EQ(sheet.at(x, y), pictures::GrassAt(x - 1, y - 1)) << size.file_name << " " << x;
+      }
+    }
+    for (int line = 0; line <= size.rows; ++line) {
+      const int y = std::min(line * layout::kPitch, sheet.height - 1);
+      for (int x = 0; x < sheet.width; ++x) {
+        ASSERT_EQ(sheet.at(x, y), pictures::GrassAt(x - 1, y - 1)) << size.file_name << " " << y;
+      }
+    }
+  }
+}
+
+TEST(PictureBuildings, EachTempleShowsItsOwnersColour) {
+  using pictures::OwnerCloth;
+  for (layout::Kind temple :
+       {layout::Kind::kTempleAir, layout::Kind::kTempleNature, layout::Kind::kTempleFire}) {
+    std::map<layout::Owner, Rect> versions;
+    for (const layout::BuildingPicture& picture : layout::kPictures) {
+      if (picture.kind != temple) continue;
+      EXPECT_EQ(picture.column, int(picture.owner)) << "the owner is added to the column";
+      versions[picture.owner] = picture.Area();
+    }
+    ASSERT_EQ(versions.size(), 3u);
+    const platform::Image& sheet = test::DrawnSheet("batis_neutres.bmp");
+    for (layout::Owner owner : {layout::Owner::kHuman, layout::Owner::kOrc}) {
+      const int own = CountOf(sheet, versions[owner], OwnerCloth(owner));
+      for (layout::Owner other :
+           {layout::Owner::kNeutral, layout::Owner::kHuman, layout::Owner::kOrc}) {
+        if (other == owner) continue;
+        EXPECT_GT(own, CountOf(sheet, versions[other], OwnerCloth(owner)) + 100)
+            << int(temple) << ": owner " << int(owner) << " against " << int(other);
+      }
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,153 @@
+// The icon sheet: a picture at every place a kind or a command names, each
+// inside the sheet and framed, the portrait within it drawn to its edges.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+#include "pictures/icon_layout.h"
+#include "pictures/palette.h"
+#include "tools/drawn_sheets.h"
+#include "world/sprites_defs.h"
+
+namespace {
+
+namespace layout = pictures::icon_sheet;
+using layout::Picture;
+using pictures::Rect;
+
+const platform::Image& Icons() {
+  return test::DrawnSheet("icones.bmp");
+}
+
+Picture PictureAt(int column, int row) {
+  for (const layout::Place& place : layout::kPlaces) {
+    if (place.column == column && place.row == row) return place.picture;
+  }
+  return Picture::kEmpty;
+}
+
+int Colours(const platform::Image& image, const Rect& r) {
+  std::set<std::uint32_t> colours;
+  for (int y = r.y; y < r.Bottom(); ++y) {
+    for (int x = r.x; x < r.Right(); ++x) colours.insert(image.at(x, y));
+  }
+  return int(colours.size());
+}
+
+TEST(PictureIcons, NeighboursShareTheirBorderLine) {
+  EXPECT_EQ(layout::IconRect(12, 2).x, 564);
+  EXPECT_EQ(layout::IconRect(12, 2).Right(), 612);
+  EXPECT_EQ(layout::IconRect(0, 3).y, 117);
+  EXPECT_EQ(layout::IconRect(1, 0).x, layout::IconRect(0, 0).Right() - 1);
+  const Rect portrait = layout::PortraitRect(2, 1);
+  EXPECT_EQ(portrait.x, 95);
+  EXPECT_EQ(portrait.y, 40);
+  EXPECT_EQ(portrait.w, 46);
+  EXPECT_EQ(portrait.h, 38);
+}
+
+TEST(PictureIcons, EveryPlaceLiesInTheSheetOnceAndHoldsAPicture) {
+  const platform::Image& icons = Icons();
+  ASSERT_EQ(icons.width, layout::kSheetWidth);
+  ASSERT_EQ(icons.height, layout::kSheetHeight);
+  std::set<std::pair<int, int>> taken;
+  for (const layout::Place& place : layout::kPlaces) {
+    EXPECT_TRUE(taken.insert({place.column, place.row}).second) << place.column << "," << place.row;
+    const Rect icon = layout::IconRect(place.column, place.row);
+    ASSERT_LE(icon.Right(), icons.width);
+    ASSERT_LE(icon.Bottom(), icons.height);
+    EXPECT_GT(Colours(icons, layout::PortraitRect(place.column, place.row)), 4)
+        << place.column << "," << place.row;
+  }
+}
+
+TEST(PictureIcons, EveryPictureIsFramedByABlackLine) {
+  const platform::Image& icons = Icons();
+  for (int row = 0; row < layout::kRows; ++row) {
+    for (int column = 0; column < layout::kColumns; ++column) {
+      const Rect icon = layout::IconRect(column, row);
+      int other = 0;
+      for (int x = icon.x; x < icon.Right(); ++x) {
+        other += icons.at(x, icon.y) != pictures::palette::kBlack;
+        other += icons.at(x, icon.Bottom() - 1) != pictures::palette::kBlack;
+      }
+      for (int y = icon.y; y < icon.Bottom(); ++y) {
+        other += icons.at(icon.x, y) != pictures::palette::kBlack;
+        other += icons.at(icon.Right() - 1, y) != pictures::palette::kBlack;
+      }
+      EXPECT_EQ(other, 0) << column << "," << row;
+    }
+  }
+}
+
+int BlackPixels(const platform::Image& image, const Rect& r) {
+  int black = 0;
+  for (int y = r.y; y < r.Bottom(); ++y) {
+    for (int x = r.x; x < r.Right(); ++x) black += image.at(x, y) == pictures::palette::kBlack;
+  }
+  return black;
+}
+
+// A portrait covers its whole rectangle: none of its edges is left black, as
+// a picture drawn off its place or too small would leave it.
+TEST(PictureIcons, PortraitsReachTheirEdges) {
+  const platform::Image& icons = Icons();
+  for (const layout::Place& place : layout::kPlaces) {
+    const Rect p = layout::PortraitRect(place.column, place.row);
+    for (const Rect& edge : {Rect{p.x, p.y, p.w, 1}, Rect{p.x, p.Bottom() - 1, p.w, 1},
+                             Rect{p.x, p.y, 1, p.h}, Rect{p.Right() - 1, p.y, 1, p.h}}) {
+      EXPECT_LT(BlackPixels(icons, edge), (edge.w + edge.h) / 2)
+          << place.column << "," << place.row;
+    }
+  }
+}
+
+TEST(PictureIcons, DifferentPicturesLookDifferent) {
+  const platform::Image& icons = Icons();
+  for (const layout::Place& a : layout::kPlaces) {
+    for (const layout::Place& b : layout::kPlaces) {
+      if (a.picture == b.picture) continue;
+      const Rect ra = layout::PortraitRect(a.column, a.row);
+      const Rect rb = layout::PortraitRect(b.column, b.row);
+      int same = 0;
+      for (int y = 0; y < ra.h; ++y) {
+        for (int x = 0; x < ra.w; ++x)
+          same += icons.at(ra.x + x, ra.y + y) == icons.at(rb.x + x, rb.y + y);
+      }
+      EXPECT_LT(same, ra.w * ra.h * 9 / 10)
+          << a.column << "," << a.row << " and " << b.column << "," << b.row;
+    }
+  }
+}
+
+// Every kind's definition names its icon; the command panel adds the modes.
+TEST(PictureIcons, EveryKindAndModeFindsItsOwnPicture) {
+  if (!GetDefUnit(PAYSA)) InitDefUnits();
+  const std::pair<DECOR, Picture> kinds[] = {
+      {VIDE, Picture::kEmpty},         {MINEO, Picture::kGoldMine},
+      {FERME, Picture::kFarm},         {HALL1, Picture::kHall},
+      {HALL2, Picture::kHall},         {HALL3, Picture::kWorker},
+      {BARRA, Picture::kBarracks},     {SCIER, Picture::kWorkshop},
+      {FORGE, Picture::kWorkshop},     {ETABL, Picture::kWorkshop},
+      {EGLIS, Picture::kChurch},       {INVEN, Picture::kInventor},
+      {MAGEH, Picture::kMageTower},    {ARCHE, Picture::kArcher},
+      {PAYSA, Picture::kWorker},       {GUERR, Picture::kSoldier},
+      {WATOW, Picture::kTower},        {OGUER, Picture::kOrcSoldier},
+      {OHALL, Picture::kOrcHall},      {OPAYS, Picture::kOrcWorker},
+      {MONK, Picture::kMonk},          {OARCH, Picture::kOrcArcher},
+      {OFARM, Picture::kOrcFarm},      {T_AIR, Picture::kTempleOfAir},
+      {T_FIR, Picture::kTempleOfFire}, {T_NAT, Picture::kTempleOfNature},
+      {OBARR, Picture::kOrcBarracks},
+  };
+  for (const auto& [decor, picture] : kinds) {
+    const cDefUnit* def = GetDefUnit(decor);
+    ASSERT_NE(def, nullptr) << decor;
+    EXPECT_EQ(PictureAt(def->XIcone, def->YIcone), picture) << decor;
+  }
+  EXPECT_EQ(PictureAt(2, 2), Picture::kFlee);
+  EXPECT_EQ(PictureAt(3, 2), Picture::kAggressive);
+  EXPECT_EQ(PictureAt(5, 2), Picture::kReactive);
+}
+
+}  // namespace
