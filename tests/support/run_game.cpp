@@ -35,6 +35,8 @@ GameTree::GameTree(bool with_pictures) {
     std::filesystem::copy(kGameDir / "graphics", root_ / "graphics",
                           std::filesystem::copy_options::recursive);
   }
+  std::filesystem::copy(kGameDir / "missions", root_ / "missions",
+                        std::filesystem::copy_options::recursive);
 }
 
 GameTree::~GameTree() {
