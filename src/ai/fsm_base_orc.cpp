@@ -10,5 +10,3 @@ void Init_FSM_Base_Orc() {
 void Check_Base_Orc_Under_Attack() {}
 void Update_State_FSM_Base_Orc() {}
 void Apply_State_FSM_Base_Orc() {}
-
-void Signal_Sprite_Orc_To_Rebuild(cDefUnit*, int, int) {}

@@ -14,5 +14,4 @@ void Check_Base_Orc_Under_Attack();
 void Update_State_FSM_Base_Orc();
 void Apply_State_FSM_Base_Orc();
 
-// An orc object of the mission's map was destroyed: it is to be replaced.
-void Signal_Sprite_Orc_To_Rebuild(cDefUnit* pDef, int px, int py);
+#include "ai/utils_fsm_base_orc.h"

@@ -2,8 +2,12 @@
 // unit asked to walk stays where it is.
 #include "units/Motion.h"
 
-void cHumanoide::Avancer() { Ordre = WAIT; }
+void cHumanoide::Avancer() {
+  Ordre = WAIT;
+}
 
 void cHumanoide::TrouverTrajet(int, int) {}
 
-void cHumanoide::RecalculerTrajet() { TrouverTrajet(XObjectif, YObjectif); }
+void cHumanoide::RecalculerTrajet() {
+  TrouverTrajet(XObjectif, YObjectif);
+}

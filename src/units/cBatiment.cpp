@@ -95,3 +95,13 @@ cTemple::cTemple(int px, int py, DECOR kind)
 cTempleAir::cTempleAir(int px, int py) : cTemple(px, py, T_AIR) {}
 cTempleNature::cTempleNature(int px, int py) : cTemple(px, py, T_NAT) {}
 cTempleFeu::cTempleFeu(int px, int py) : cTemple(px, py, T_FIR) {}
+
+// Training, its payment and the tower's shots come with the unit behaviour.
+void cBatiment::Progress() {}
+void cHall1::Construction(cDefUnit*) {}
+void cBarrack::Construction(cDefUnit*) {}
+void cOrcHall::Construction(cDefUnit*, int, int) {}
+void cOrcHall::SignalRemoval() {}
+void cOrcBarrack::Construction(cDefUnit*, int, int) {}
+void cOrcBarrack::SignalRemoval() {}
+void cWarTower::Fight() {}

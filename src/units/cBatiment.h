@@ -14,6 +14,8 @@ class cBatiment : public cSprite {
   cBatiment(RACE race, int px, int py, cDescEdit* pDesc, int PointsDeVie, cDefUnit* pDef);
 
   void Afficher() override;
+  // Training: one percent per production interval, then the unit comes out.
+  void Progress() override;
 
   cDefUnit* pDefEnConstruction = nullptr;  // the unit in training
   std::uint8_t Progression = 0;            // 0..100
@@ -32,6 +34,7 @@ class cBatiment : public cSprite {
 class cHall1 : public cBatiment {
  public:
   cHall1(int px, int py);
+  void Construction(cDefUnit* unit) override;
 };
 class cHall2 : public cBatiment {
  public:
@@ -44,6 +47,7 @@ class cHall3 : public cBatiment {
 class cBarrack : public cBatiment {
  public:
   cBarrack(int px, int py);
+  void Construction(cDefUnit* unit) override;
 };
 class cFerme : public cBatiment {
  public:
@@ -78,10 +82,14 @@ class cMageh : public cBatiment {
 class cOrcHall : public cBatiment {
  public:
   cOrcHall(int px, int py);
+  void Construction(cDefUnit* unit, int px, int py) override;
+  void SignalRemoval() override;
 };
 class cOrcBarrack : public cBatiment {
  public:
   cOrcBarrack(int px, int py);
+  void Construction(cDefUnit* unit, int px, int py) override;
+  void SignalRemoval() override;
 };
 class cOrcFerme : public cBatiment {
  public:
@@ -96,6 +104,7 @@ class cWarTower : public cBatiment {
  public:
   cWarTower(int px, int py, cWeapon* weapon);
 
+  void Fight() override;
   MODE_AGGRESSIVITY GetModeAggressivity() override;
   cWeapon* GetWeapon() override { return pWeapon; }
   void OublierCible(cSprite* p) override;

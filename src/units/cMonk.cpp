@@ -10,3 +10,7 @@ int ConquetesNature = 0;
 cMonk::cMonk(int px, int py)
     : cHumanoide(HUMAN, px, py, DescEditOf(MONK), GetDefUnit(MONK), WeaponOfType(SWORD1),
                  REACTIVE) {}
+
+// The conquest comes with the unit behaviour.
+void cMonk::AssignerTache(TACHE, cSprite*) {}
+void cMonk::Progress() {}

@@ -12,6 +12,9 @@ class cMonk : public cHumanoide {
  public:
   cMonk(int px, int py);
 
+  void AssignerTache(TACHE tache, cSprite* pCible) override;
+  void Progress() override;
+
   cSprite* pTemple = nullptr;  // the temple to conquer
   bool InTemple = false;
   bool EnRoute = false;  // a walk to the temple has been ordered

@@ -9,6 +9,17 @@ cPaysan::cPaysan(int px, int py, int XHall, int YHall, RACE race, cDescEdit* pDe
       XHall(XHall),
       YHall(YHall) {}
 
+// Harvesting and building come with the unit behaviour.
+void cPaysan::Ordonner(TACHE, cDefUnit*, int, int) {}
+void cPaysan::AffecterTravail(TACHE, int, int, cSprite*) {}
+void cPaysan::Construction(cDefUnit*) {}
+void cPaysan::Progress() {}
+void cPaysan::PreparerMission() {
+  cSprite::PreparerMission();
+}
+void cPaysan::SignalSpriteRemoved(cSprite*) {}
+void cPaysan::SignalSpriteAdded(cSprite*) {}
+
 void cPaysan::GetPositions(int& XMine, int& YMine, int& XWood, int& YWood, int& XTown, int& YTown) {
   XMine = Xmine;
   YMine = Ymine;

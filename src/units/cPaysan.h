@@ -7,6 +7,13 @@ class cPaysan : public cHumanoide {
  public:
   cPaysan(int px, int py, int XHall, int YHall, RACE race, cDescEdit* pDesc, cDefUnit* pDef);
 
+  void Ordonner(TACHE ordre, cDefUnit* pToBuild, int px, int py) override;
+  void AffecterTravail(TACHE tache, int px, int py, cSprite* pBatiment) override;
+  void Construction(cDefUnit* unit) override;
+  void Progress() override;
+  void PreparerMission() override;
+  void SignalSpriteRemoved(cSprite* p) override;
+  void SignalSpriteAdded(cSprite* p) override;
   void GetPositions(int& XMine, int& YMine, int& XBois, int& YBois, int& XHall,
                     int& YHall) override;
   void Save(FILE* File) override;

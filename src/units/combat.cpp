@@ -44,3 +44,11 @@ void ClearCombatGrids() {
     }
   }
 }
+
+// The searches come with the fighting.
+cSprite* TrouverCible(cSprite*) {
+  return nullptr;
+}
+bool TrouverFuite(int&, int&, cSprite*, cSprite*) {
+  return false;
+}

@@ -21,6 +21,12 @@ void RetirerAttaquant(cSprite* victim, cSprite* p);
 // Frees the whole attacker list of a sprite.
 void LibererAttaquants(cSprite* victim);
 
+// The nearest enemy around a sprite, ring by ring out to its view range;
+// null when none.
+cSprite* TrouverCible(cSprite* s);
+// An escape cell next to `me`, away from the attacker; false when none.
+bool TrouverFuite(int& x, int& y, cSprite* me, cSprite* attacker);
+
 // Per side (HUMAN at 0, ORC at 1), a list head per cell. Nothing in the game
 // puts entries in them; the debug dump prints them.
 extern std::array<CellGrid<cAttacker*>, 2> cTabAggressive;

@@ -34,6 +34,8 @@ cWeapon* WeaponOfType(TYPE_WEAPON type) {
   return type >= 0 && type < int(weapons.size()) ? weapons[std::size_t(type)].get() : nullptr;
 }
 
+void LaunchWeapon(cSprite*, cSprite*) {}
+
 void ForgetSpriteInProjectiles(cSprite*) {}
 
 void ClearProjectiles() {}

@@ -61,6 +61,8 @@ void InitWeapons();
 // A weapon by its type; null before InitWeapons.
 cWeapon* WeaponOfType(TYPE_WEAPON type);
 
+// Fires the launcher's weapon at the target.
+void LaunchWeapon(cSprite* Launcher, cSprite* Target);
 // Every projectile in flight forgets the sprite, as target and as launcher.
 void ForgetSpriteInProjectiles(cSprite* sprite);
 // Deletes every projectile in flight.
