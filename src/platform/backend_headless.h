@@ -30,6 +30,8 @@ class HeadlessBackend : public Backend {
   void Close() override { open_ = false; }
 
   long frames() const { return frames_; }
+  // Moves the virtual clock on without a frame (for tests of timed behaviour).
+  void AdvanceClock(std::uint64_t ms) { now_ms_ += ms; }
   bool timed_out() const { return timed_out_; }
   // Screenshots that could not be written, and those never reached.
   const std::vector<std::string>& problems() const { return problems_; }

@@ -43,6 +43,16 @@ class HeadlessScope {
   std::unique_ptr<platform::HeadlessBackend> backend_;
 };
 
+// A virtual clock for timed behaviour: starts at 0 and moves only when told.
+class Clock {
+ public:
+  Clock() : scope_(platform::HeadlessOptions{}) {}
+  void Advance(std::uint64_t ms) { scope_.backend().AdvanceClock(ms); }
+
+ private:
+  HeadlessScope scope_;
+};
+
 // The program's window (with a window procedure that only closes), the
 // display and the input devices, as start-up makes them; released after.
 class Machine {
