@@ -204,11 +204,11 @@ TEST(RealWindow, OpensUnderAVirtualDisplay) {
   // A virtual display of its own, on the first free number, which the server
   // writes once it is ready. The window's libraries keep memory until exit,
   // which is not ours to free.
-  const test::GameRun run = game.Run(
-      "--window --max-frames 20; code=$?; kill $server; exit $code",
-      "{ Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>display 2>/dev/null & "
-      "server=$!; for i in $(seq 100); do [ -s display ] && break; sleep 0.1; done; } && "
-      "DISPLAY=:$(cat display) ASAN_OPTIONS=detect_leaks=0");
+  const test::GameRun run =
+      game.Run("--window --max-frames 20; code=$?; kill $server; exit $code",
+               "{ Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>display 2>/dev/null & "
+               "server=$!; for i in $(seq 100); do [ -s display ] && break; sleep 0.1; done; } && "
+               "DISPLAY=:$(cat display) ASAN_OPTIONS=detect_leaks=0");
   EXPECT_EQ(run.exit_code, 3) << run.output;
 }
 

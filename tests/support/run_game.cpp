@@ -1,6 +1,8 @@
 // Running the real program.
 #include "support/run_game.h"
 
+#include "support/files.h"
+
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -12,13 +14,6 @@ namespace test {
 namespace {
 
 const std::filesystem::path kGameDir = QUORVELNN_GAME_DIR;
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 }  // namespace
 
@@ -51,7 +46,7 @@ GameRun GameTree::Run(const std::string& arguments, const std::string& prefix) c
   const int status = std::system(command.c_str());
   GameRun run;
   run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.output = ReadFile(log);
+  run.output = ReadBytes(log);
   return run;
 }
 
@@ -67,7 +62,7 @@ std::optional<platform::Image> GameTree::Shot(const std::string& name) const {
 }
 
 std::string GameTree::Log(const std::string& name) const {
-  return ReadFile(root_ / "bin" / "output" / name);
+  return ReadBytes(root_ / "bin" / "output" / name);
 }
 
 std::optional<platform::Image> DisplayedPicture(const std::string& name) {

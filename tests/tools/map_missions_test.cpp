@@ -2,6 +2,8 @@
 // back to themselves, and the game finds them where the build puts them.
 #include <gtest/gtest.h>
 
+#include "support/files.h"
+
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -15,14 +17,9 @@
 
 namespace {
 
-const std::filesystem::path kMaps = std::filesystem::path(QUORVELNN_SOURCE_DIR) / "maps";
+using test::ReadBytes;
 
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+const std::filesystem::path kMaps = std::filesystem::path(QUORVELNN_SOURCE_DIR) / "maps";
 
 class Missions : public test::WorldTest, public ::testing::WithParamInterface<const char*> {
  protected:

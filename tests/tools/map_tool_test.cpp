@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/files.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -20,16 +22,8 @@
 
 namespace {
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::ReadBytes;
+using test::WriteBytes;
 
 class MapTool : public test::WorldTest {
  protected:

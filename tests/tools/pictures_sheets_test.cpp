@@ -1,7 +1,9 @@
 // The generator's output as a whole: the files the game loads, their sizes,
 // their colours, and the same bytes at every run.
 #include <gtest/gtest.h>
+
 #include <stdlib.h>
+#include "support/files.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -17,12 +19,9 @@
 
 namespace {
 
-namespace fs = std::filesystem;
+using test::ReadBytes;
 
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+namespace fs = std::filesystem;
 
 class PictureSheetFiles : public ::testing::Test {
  protected:

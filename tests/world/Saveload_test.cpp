@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/files.h"
+
 #include <climits>
 #include <fstream>
 #include <sstream>
@@ -18,6 +20,9 @@
 #include "world/sprites.h"
 
 namespace {
+
+using test::ReadBytes;
+using test::WriteBytes;
 
 // A stream as the format lays it out, before the line-end translation.
 class Stream {
@@ -49,17 +54,6 @@ std::string Stored(const std::string& stream) {
   std::string stored;
   for (char c : stream) stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
   return stored;
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // The head of a file with no terrain variety: w x h grass, nothing
