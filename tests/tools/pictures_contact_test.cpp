@@ -2,6 +2,8 @@
 // sheet and holding a picture; and the contact sheet itself.
 #include <gtest/gtest.h>
 
+#include "support/files.h"
+
 #include <filesystem>
 
 #include "pictures/contact_sheet.h"
@@ -60,8 +62,8 @@ TEST(PictureContactSheet, EnlargesAndOutlinesEachPlace) {
 
 TEST(PictureContactSheet, WritesOneEnlargedCopyPerSheet) {
   namespace fs = std::filesystem;
-  const fs::path directory = fs::path(::testing::TempDir()) / "quorvelnn_contact_test";
-  fs::remove_all(directory);
+  const test::TempDirectory scratch;
+  const fs::path directory = scratch.path() / "contact";
   ASSERT_TRUE(pictures::WriteContactSheets(directory.string()));
   for (const pictures::Sheet& sheet : test::DrawnSheets()) {
     const fs::path file = directory / (fs::path(sheet.file_name).stem().string() + "_contact.bmp");
@@ -70,7 +72,6 @@ TEST(PictureContactSheet, WritesOneEnlargedCopyPerSheet) {
     EXPECT_GE(written->width, sheet.image.width * 3) << file;
     EXPECT_EQ(written->width % sheet.image.width, 0) << "whole pixels: " << file;
   }
-  fs::remove_all(directory);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // their colours, and the same bytes at every run.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include "support/files.h"
 
 #include <algorithm>
@@ -25,16 +24,10 @@ namespace fs = std::filesystem;
 
 class PictureSheetFiles : public ::testing::Test {
  protected:
-  // A directory of its own: tests run side by side.
-  PictureSheetFiles() {
-    std::string pattern = (fs::temp_directory_path() / "quorvelnn-pictures-XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
-  }
-  ~PictureSheetFiles() override { fs::remove_all(root_); }
-  fs::path Directory(const std::string& name) const { return root_ / name; }
+  fs::path Directory(const std::string& name) const { return scratch_.path() / name; }
 
  private:
-  fs::path root_;
+  test::TempDirectory scratch_;
 };
 
 TEST(PictureSheets, EverySheetTheGameLoadsAtItsSize) {
