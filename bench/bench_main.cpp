@@ -1,5 +1,6 @@
 // Runs the benchmarks, then prints one line per pair "NAME_ours" / "NAME_sdl"
-// with the time per operation of each and the ratio sdl/ours.
+// or "NAME_ours" / "NAME_literal" with the time per operation of each and the
+// ratio reference/ours.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -30,11 +31,13 @@ class PairReporter : public benchmark::ConsoleReporter {
     for (const std::string& name : order_) {
       if (!name.ends_with(suffix)) continue;
       const std::string pair = name.substr(0, name.size() - suffix.size());
-      const auto sdl = ns_per_op_.find(pair + "_sdl");
-      if (sdl == ns_per_op_.end()) continue;
       const double ours = ns_per_op_.at(name);
-      std::printf("%s: ours %.1f ns, sdl %.1f ns, sdl/ours = %.2f\n", pair.c_str(), ours,
-                  sdl->second, sdl->second / ours);
+      for (const char* reference : {"sdl", "literal"}) {
+        const auto other = ns_per_op_.find(pair + "_" + reference);
+        if (other == ns_per_op_.end()) continue;
+        std::printf("%s: ours %.1f ns, %s %.1f ns, %s/ours = %.2f\n", pair.c_str(), ours, reference,
+                    other->second, reference, other->second / ours);
+      }
     }
   }
 
