@@ -59,6 +59,25 @@ class cHumanoide : public cSprite {
   DWORD dwLastAttack = 0;
   bool EnZoneAttack = false;
   MODE_AGGRESSIVITY ModeAggressivity;
+
+ private:
+  // A rectangle of cells: top-left cell and size.
+  struct Zone {
+    int x, y, w, h;
+  };
+  // The aggressive unit's look around for an enemy.
+  void SeekEnemy();
+  void ProgressAttack();
+  void ApproachInMelee(const Zone& target);
+  void ApproachInRange(const Zone& target);
+  // The weapon's mode; a unit without a weapon has none that is valid.
+  MODE_ATTACK AttackMode() const;
+  void Strike();
+  void Flee(cSprite* attacker);
+  // Walks to the free cell of the zone's ring nearest to the unit.
+  void WalkNextTo(const Zone& zone);
+  // Walks to a cell; stays idle when no path leads there.
+  void WalkTo(int x, int y);
 };
 
 // The frame of a unit's block to draw: block column rx (0..2), row ry (0..7).

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/win32.h"
 #include "world/sprites_names.h"
 
 class cSprite;
@@ -55,6 +56,59 @@ class cWeaponProjectile : public cWeapon {
   TYPE_WEAPON TypeProjectile;
   int Range;
 };
+
+// A shot in flight: it moves in a straight line, Speed pixels per step, from
+// the launcher's centre to the point where the target's centre stood when it
+// was fired, and hits only a target still standing on that cell.
+class cProjectile {
+ public:
+  cProjectile(cWeaponProjectile* weapon, int x0, int y0, cSprite* launcher, cSprite* target);
+  cProjectile(const cProjectile&) = delete;
+  cProjectile& operator=(const cProjectile&) = delete;
+  virtual ~cProjectile() = default;
+
+  virtual void Afficher();
+  // One flight step; true when the projectile is spent (hit or miss).
+  virtual bool Avancer();
+
+  cProjectile* pNextProjectile = nullptr;
+  cProjectile* pPrevProjectile = nullptr;
+  DWORD dwLastStep;
+  cWeaponProjectile* pWeapon;
+  int X, Y;  // map pixels
+  cSprite* pCible;
+  cSprite* pLanceur;
+  int XCible, YCible;    // the target point, map pixels
+  int PxCible, PyCible;  // the target's cell when it was fired
+  // The line from the start to the target point.
+  int Dx, Dy, AbsDx, AbsDy, StepX, StepY, TwoAbsDx, TwoAbsDy, Err;
+
+ protected:
+  // The picture at the projectile's place, when it lies in the game view.
+  void Draw(RECT source, const char* context);
+
+ private:
+  bool HasArrived() const;
+  void Hit();
+};
+
+// The tower's cannon ball, drawn with its weapon's picture.
+class cBoulet : public cProjectile {
+ public:
+  using cProjectile::cProjectile;
+};
+
+// An arrow, drawn pointing the way it flies.
+class cArrow : public cProjectile {
+ public:
+  cArrow(cWeaponProjectile* weapon, int x0, int y0, cSprite* launcher, cSprite* target);
+  void Afficher() override;
+
+  DIRECTION Direction;
+};
+
+// The projectiles in flight, newest first.
+extern cProjectile* projectile_list;
 
 // Creates the four weapons.
 void InitWeapons();

@@ -1,0 +1,194 @@
+// Fighting on small maps, frame by frame on the virtual clock: the approach
+// of shooters and swordsmen, blows at their period, kills, the reactions to a
+// hit by aggressivity mode, and the aggressive search.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <utility>
+
+#include "support/world.h"
+#include "units/cHumanoide.h"
+#include "units/weapons.h"
+
+namespace {
+
+class Battle : public test::WorldTest {
+ protected:
+  Battle() { tx_map = ty_map = 20; }
+  ~Battle() override { ClearProjectiles(); }
+
+  cHumanoide* Unit(RACE race, DECOR kind, int x, int y, MODE_AGGRESSIVITY mode) {
+    auto* unit = static_cast<cHumanoide*>(Add(race, kind, x, y));
+    unit->SetModeAggressivity(mode);
+    return unit;
+  }
+  // One game frame, ms after the last: the movement pass, then the world
+  // step and the projectile step.
+  void Frame(int ms) {
+    clock.Advance(std::uint64_t(ms));
+    now += ms;
+    for (RACE race : {HUMAN, ORC, NEUTRE}) {
+      ForEachSprite(race, [](cSprite* s) {
+        if (s->Ordre == GOTO) s->Avancer();
+      });
+    }
+    WorldStep();
+    AvancerProjectiles();
+  }
+  // Frames of 11 ms until done() holds; false if it does not within max_ms.
+  template <typename Done>
+  bool RunUntil(Done done, int max_ms = 25000, int ms = 11) {
+    for (int spent = 0; !done(); spent += ms) {
+      if (spent >= max_ms) return false;
+      Frame(ms);
+    }
+    return true;
+  }
+  void StepAt(int t) {
+    clock.Advance(std::uint64_t(t - now));
+    now = t;
+    WorldStep();
+  }
+  static std::pair<int, int> Cell(const cSprite* s) { return {s->Px, s->Py}; }
+  static void WalkTo(cHumanoide* unit, int x, int y) {
+    unit->TrouverTrajet(x, y);
+    unit->Ordre = GOTO;
+  }
+
+  test::Clock clock;
+  int now = 0;
+};
+
+TEST_F(Battle, AnArcherHaltsInRangeBetweenTwoCellsAndShootsWhereverTheTargetGoes) {
+  cHumanoide* archer = Unit(HUMAN, ARCHE, 2, 5, AGGRESSIVE);
+  cHumanoide* target = Unit(ORC, OGUER, 12, 5, PASSIVE);
+  archer->AssignerTache(ATTACK, target);
+  ASSERT_TRUE(RunUntil([&] { return archer->EnZoneAttack; }));
+  EXPECT_EQ(Cell(archer), std::make_pair(9, 5));  // three cells off
+  EXPECT_EQ(archer->CurrentStep, 1);
+  EXPECT_EQ(archer->PixelX, 32 * 8 + 2);
+  EXPECT_EQ(archer->Ordre, WAIT);
+  WalkTo(target, 17, 5);
+  ASSERT_TRUE(RunUntil([&] { return target->Ordre == WAIT; }));
+  const int hit_points = target->PointsDeVie;
+  ASSERT_TRUE(RunUntil([&] { return target->PointsDeVie < hit_points; }, 2000));
+  EXPECT_EQ(Cell(archer), std::make_pair(9, 5));
+  EXPECT_EQ(archer->CurrentStep, 1);
+}
+
+TEST_F(Battle, ASoldierHaltsOnlyBesideItsTargetAndFollowsItWhenItMoves) {
+  cHumanoide* soldier = Unit(HUMAN, GUERR, 2, 5, AGGRESSIVE);
+  cHumanoide* target = Unit(ORC, OGUER, 8, 5, PASSIVE);
+  target->PointsDeVie = 1000;
+  soldier->AssignerTache(ATTACK, target);
+  ASSERT_TRUE(RunUntil([&] { return soldier->EnZoneAttack; }, 1000, 2));
+  EXPECT_EQ(Cell(soldier), std::make_pair(7, 5));
+  EXPECT_EQ(soldier->CurrentStep, 0);
+  WalkTo(target, 8, 12);
+  ASSERT_TRUE(RunUntil([&] { return target->Ordre == WAIT && soldier->EnZoneAttack; }));
+  EXPECT_EQ(Cell(soldier), std::make_pair(7, 11));  // down the target's side
+  EXPECT_LT(target->PointsDeVie, 1000);
+}
+
+TEST_F(Battle, ASoldierOnItsWayTurnsTowardATargetThatWalksOff) {
+  tx_map = ty_map = 40;
+  cHumanoide* soldier = Unit(HUMAN, GUERR, 1, 2, AGGRESSIVE);
+  cHumanoide* target = Unit(ORC, OGUER, 30, 2, PASSIVE);
+  soldier->AssignerTache(ATTACK, target);
+  WalkTo(target, 30, 30);
+  ASSERT_TRUE(RunUntil([&] { return soldier->Ordre == GOTO; }));
+  EXPECT_EQ(std::make_pair(soldier->XObjectif, soldier->YObjectif), std::make_pair(29, 2));
+  ASSERT_TRUE(RunUntil([&] { return target->Py == 4; }));
+  EXPECT_LT(soldier->Px, 20);
+  EXPECT_EQ(std::make_pair(soldier->XObjectif, soldier->YObjectif), std::make_pair(29, 3));
+}
+
+TEST_F(Battle, AnAttackerWithNoWayToItsTargetGivesUpWhereItStands) {
+  cHumanoide* soldier = Unit(HUMAN, GUERR, 10, 10, AGGRESSIVE);
+  cHumanoide* target = Unit(ORC, OGUER, 3, 3, PASSIVE);
+  for (int x = 2; x <= 4; ++x) {
+    for (int y = 2; y <= 4; ++y) terrain_grid[CellIndex(x, y)] = x == 3 && y == 3 ? HERBE1 : BOIS01;
+  }
+  soldier->AssignerTache(ATTACK, target);
+  for (int frame = 0; frame < 20; ++frame) Frame(2);
+  EXPECT_EQ(Cell(soldier), std::make_pair(10, 10));
+  EXPECT_EQ(soldier->Tache, SANS_TACHE);
+  EXPECT_EQ(soldier->Ordre, WAIT);
+}
+
+TEST_F(Battle, AKillByASwordEndsTheTaskOfEveryAttackerInTheSameFight) {
+  cHumanoide* west = Unit(HUMAN, GUERR, 9, 10, AGGRESSIVE);
+  cHumanoide* east = Unit(HUMAN, GUERR, 11, 10, AGGRESSIVE);
+  cHumanoide* target = Unit(ORC, OGUER, 10, 10, PASSIVE);
+  target->PointsDeVie = 30;
+  for (cHumanoide* attacker : {west, east}) attacker->AssignerTache(ATTACK, target);
+  StepAt(3000);  // a blow needs more than the sword's period
+  EXPECT_EQ(sprite_counts[ORC], 1);
+  StepAt(3001);
+  EXPECT_EQ(sprite_counts[ORC], 0);
+  for (cHumanoide* attacker : {west, east}) {
+    EXPECT_EQ(attacker->Tache, SANS_TACHE);
+    EXPECT_EQ(attacker->ActualTarget, nullptr);
+    EXPECT_FALSE(attacker->EnZoneAttack);
+  }
+  EXPECT_EQ(west->dwLastAttack + east->dwLastAttack, 3001U);  // the other had nothing to strike
+}
+
+TEST_F(Battle, AReactiveArcherAnswersTheShooterUnlessItFightsAnotherAlready) {
+  cHumanoide* archer = Unit(HUMAN, ARCHE, 5, 5, AGGRESSIVE);
+  cHumanoide* orc = Unit(ORC, OARCH, 8, 5, REACTIVE);
+  archer->AssignerTache(ATTACK, orc);
+  ASSERT_TRUE(RunUntil([&] { return orc->ActualTarget != nullptr; }, 2000));
+  EXPECT_EQ(orc->ActualTarget, archer);
+  Frame(11);
+  ASSERT_NE(projectile_list, nullptr);
+  EXPECT_EQ(projectile_list->pLanceur, orc);
+
+  cHumanoide* soldier = Unit(HUMAN, GUERR, 8, 8, PASSIVE);
+  cHumanoide* busy = Unit(ORC, OARCH, 11, 8, REACTIVE);
+  busy->AssignerTache(ATTACK, soldier);
+  LaunchWeapon(archer, busy);
+  ASSERT_TRUE(RunUntil([&] { return busy->PointsDeVie < busy->pDef->PointsDeVieMax; }));
+  EXPECT_EQ(busy->ActualTarget, soldier);
+}
+
+TEST_F(Battle, AStandingWorkerStepsAwayFromTheSwordAndAWalkingOneWalksOn) {
+  cHumanoide* worker = Unit(HUMAN, PAYSA, 5, 5, FUITE);
+  cHumanoide* orc = Unit(ORC, OGUER, 6, 6, AGGRESSIVE);
+  const int full = worker->PointsDeVie;
+  orc->AssignerTache(ATTACK, worker);
+  ASSERT_TRUE(RunUntil([&] { return worker->PointsDeVie < full; }, 4000));
+  EXPECT_EQ(std::make_pair(worker->XObjectif, worker->YObjectif), std::make_pair(4, 4));
+  EXPECT_EQ(worker->Ordre, GOTO);
+  ASSERT_TRUE(RunUntil([&] { return worker->Ordre == WAIT; }, 2000));
+  EXPECT_EQ(Cell(worker), std::make_pair(4, 4));
+  EXPECT_EQ(orc->ActualTarget, worker);
+  EXPECT_FALSE(orc->EnZoneAttack);  // it goes after the worker
+
+  WalkTo(worker, 12, 4);
+  Frame(61);
+  worker->SignalUnderAttack(orc);  // hit again on its way
+  EXPECT_EQ(std::make_pair(worker->XObjectif, worker->YObjectif), std::make_pair(12, 4));
+}
+
+TEST_F(Battle, AnAggressiveSoldierLooksForEnemiesEveryHalfSecondWhenIdleAndStanding) {
+  cHumanoide* soldier = Unit(HUMAN, GUERR, 5, 5, AGGRESSIVE);
+  cHumanoide* passive = Unit(HUMAN, GUERR, 5, 8, PASSIVE);
+  cHumanoide* walking = Unit(HUMAN, GUERR, 11, 5, AGGRESSIVE);
+  StepAt(500);
+  EXPECT_EQ(soldier->dwTimer, 0U);
+  StepAt(501);
+  EXPECT_EQ(soldier->dwTimer, 501U);
+  cHumanoide* orc = Unit(ORC, OGUER, 8, 5, PASSIVE);
+  soldier->SignalUnderAttack(orc);  // a hit changes nothing
+  walking->Ordre = GOTO;
+  StepAt(1001);
+  EXPECT_EQ(soldier->Tache, SANS_TACHE);
+  StepAt(1002);
+  EXPECT_EQ(soldier->ActualTarget, orc);
+  EXPECT_EQ(soldier->Tache, ATTACK);
+  EXPECT_EQ(passive->Tache, SANS_TACHE);
+  EXPECT_EQ(walking->Tache, SANS_TACHE);
+}
+
+}  // namespace
