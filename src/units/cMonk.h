@@ -12,6 +12,7 @@ class cMonk : public cHumanoide {
  public:
   cMonk(int px, int py);
 
+  // Only the conquest of a temple is taken: a monk never fights.
   void AssignerTache(TACHE tache, cSprite* pCible) override;
   void Progress() override;
 
@@ -19,4 +20,11 @@ class cMonk : public cHumanoide {
   bool InTemple = false;
   bool EnRoute = false;  // a walk to the temple has been ordered
   DWORD dwEntree = 0;
+
+ private:
+  void Conquer();
+  void Approach();
+  void Enter();
+  void StayInTemple();
+  void EndConquest();
 };

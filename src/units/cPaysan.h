@@ -7,10 +7,13 @@ class cPaysan : public cHumanoide {
  public:
   cPaysan(int px, int py, int XHall, int YHall, RACE race, cDescEdit* pDesc, cDefUnit* pDef);
 
+  // Only the two building tasks are orders; any other is reported and still taken.
   void Ordonner(TACHE ordre, cDefUnit* pToBuild, int px, int py) override;
   void AffecterTravail(TACHE tache, int px, int py, cSprite* pBatiment) override;
+  // The player chose a building kind: it is placed by the next click on the map.
   void Construction(cDefUnit* unit) override;
   void Progress() override;
+  // Its side's first hall, the nearest mine and the nearest forest edge.
   void PreparerMission() override;
   void SignalSpriteRemoved(cSprite* p) override;
   void SignalSpriteAdded(cSprite* p) override;
@@ -30,6 +33,39 @@ class cPaysan : public cHumanoide {
   cDefUnit* pToBuild = nullptr;
   cSprite* pBatimentEnConstruction = nullptr;
   TACHE TacheRecolte = SANS_TACHE;  // the harvest to go back to
+
+ private:
+  // Tache takes a new value; a harvest it replaces is kept in TacheRecolte.
+  void SetTache(TACHE tache);
+
+  void Idle();
+  bool TakeNearestMine();
+  bool TakeNearestForest();
+  void GoldCycle();
+  void WoodCycle();
+  void Build();
+  void Rebuild();
+  void Resume();
+
+  // Beside the rectangle, standing on a cell, and paused long enough since
+  // its last step.
+  bool ArrivedNextTo(int x, int y, int w, int h, long long pause) const;
+  long long HarvestPause() const;
+  bool HasHall() const { return XHall >= 0 && YHall >= 0; }
+  void WalkTo(int x, int y, int w, int h);
+  void WalkToCell(int x, int y);
+  void Deliver(int& treasury);
+  bool StillInside();
+  void CutAtForestEdge();
+
+  void RaiseSite(const cDefUnit* def);
+  void ComeOutOfSite();
+  void LoseSite(cSprite* site);
+  void LoseHall();
+
+  // The worker's cell in the occupancy grid holds it: it is not inside a site.
+  bool OnGrid() const;
+  void StandAt(int x, int y);
 };
 
 class cPeon : public cPaysan {
