@@ -5,6 +5,7 @@ bool under_attack = false;
 
 void Init_FSM_Base_Orc() {
   under_attack = false;
+  ClearRebuildList();
 }
 
 void Check_Base_Orc_Under_Attack() {}

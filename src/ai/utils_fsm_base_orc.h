@@ -13,9 +13,10 @@ struct Orc_Rebuild_Entry {
 
 extern Orc_Rebuild_Entry* rebuild_list;
 
-// Appends an entry.
+// Appends an entry at the tail: the list keeps the order of destruction.
 void Signal_Sprite_Orc_To_Rebuild(cDefUnit* def, int px, int py);
 // Removes the first entry equal to (def, px, py): it is rebuilt or ordered.
+// One that is not there is reported and nothing changes.
 void Signal_Sprite_Orc_Rebuild(cDefUnit* def, int px, int py);
-// Forgets every entry.
+// Frees every entry.
 void ClearRebuildList();

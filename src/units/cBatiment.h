@@ -14,7 +14,8 @@ class cBatiment : public cSprite {
   cBatiment(RACE race, int px, int py, cDescEdit* pDesc, int PointsDeVie, cDefUnit* pDef);
 
   void Afficher() override;
-  // Training: one percent per production interval, then the unit comes out.
+  // Training: one percent per production interval, then the unit comes out
+  // on the first free cell around the building and is paid for.
   void Progress() override;
 
   cDefUnit* pDefEnConstruction = nullptr;  // the unit in training
@@ -23,11 +24,22 @@ class cBatiment : public cSprite {
   int XRally = 0, YRally = 0;  // where a unit trained for the orc side walks
 
  protected:
+  // A trainer asked for a second unit logs it under its own signature.
+  bool RefuseWhileTraining(const char* signature);
+  // Nothing is paid before the unit comes out.
+  void StartTraining(cDefUnit* unit, TACHE task);
+  // The message line of the kind's panel.
+  void ShowPanelMessage(const char* text, int x, int y);
   // The column of the picture in the sheet, beyond the kind's own.
   virtual int PictureColumnOffset() const { return 0; }
   virtual const char* DrawFailureLabel() const {
     return "sprites void cBatiment::Afficher(void) 001";
   }
+
+ private:
+  void AfficherBarre();
+  void SortirUnite();
+  void Payer(const cDefUnit* unit);
 };
 
 // Human buildings start at 1 hit point: a worker raises them.

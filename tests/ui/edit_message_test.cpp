@@ -1,0 +1,95 @@
+// The panel's timed message and the table of panel descriptions.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frame/ddraw_text.h"
+#include "frame/dix.h"
+#include "support/scratch.h"
+#include "ui/edit.h"
+#include "world/sprites_defs.h"
+
+namespace {
+
+// Text drawn with a font whose every glyph is one colour, over a white back
+// buffer, on the machine's virtual clock.
+class PanelMessage : public ::testing::Test {
+ protected:
+  static constexpr std::uint16_t kInk = 0x1234, kWhite = 0xFFFF;
+
+  PanelMessage() {
+    InitFont();
+    InitDefUnits();
+    InitEdit();
+    DDSURFACEDESC desc{};
+    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+    desc.dwWidth = 640;
+    desc.dwHeight = 48;
+    lpDD->CreateSurface(&desc, &font_surface, nullptr);
+    Fill(font_surface, kInk);
+    Fill(lpDDSBack, kWhite);
+  }
+  ~PanelMessage() override {
+    FreeEdit();
+    FreeDefUnits();
+    font_surface->Release();
+    font_surface = nullptr;
+  }
+  static void Fill(LPDIRECTDRAWSURFACE s, std::uint16_t colour) {
+    DDBLTFX fx{sizeof(DDBLTFX), colour};
+    s->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+  }
+  // A pixel inside the first letter of a text drawn at (530, 150).
+  static bool Shown() { return lpDDSBack.get()->PixelAt(535, 155) == kInk; }
+  void Advance(int ms) { machine.backend().AdvanceClock(std::uint64_t(ms)); }
+
+  test::ScratchTree tree;
+  test::Machine machine;
+};
+
+TEST_F(PanelMessage, ShowsUntilItsTimeIsOverAndGoesAtTheFirstDrawingAfter) {
+  cEditMessage message;
+  message.SetMessage("NO FOOD", 530, 150, 2000);
+  Advance(1999);
+  message.Afficher(lpDDSBack);
+  EXPECT_TRUE(Shown());
+  Fill(lpDDSBack, kWhite);
+  Advance(1);
+  message.Afficher(lpDDSBack);
+  EXPECT_FALSE(Shown());
+  EXPECT_FALSE(message.text);
+}
+
+TEST_F(PanelMessage, AnUndrawnMessageOutlivesItsTimeUntilReplaced) {
+  cEditMessage message;
+  std::string posted = "no money";
+  message.SetMessage(posted.c_str(), 530, 150, 2000);
+  posted = "changed";  // the message keeps its own copy
+  Advance(60000);
+  ASSERT_TRUE(message.text);
+  EXPECT_STREQ(message.text.get(), "no money");
+  message.SetMessage("NO WOOD", 530, 150, 2000);  // a new message, a new start
+  Advance(1999);
+  message.Afficher(lpDDSBack);
+  EXPECT_TRUE(Shown());
+  EXPECT_STREQ(message.text.get(), "NO WOOD");
+}
+
+TEST_F(PanelMessage, OnlyTheHallsPanelDrawsAndTimesOutItsMessage) {
+  for (DECOR kind : {FERME, BARRA, PAYSA}) {
+    DescEditOf(kind)->message.SetMessage("OIOIOI", 530, 150, 2000);
+    Advance(5000);
+    DrawDescription(DescEditOf(kind));
+    EXPECT_FALSE(Shown()) << GetStringFromDECOR(kind);
+    EXPECT_TRUE(DescEditOf(kind)->message.text) << GetStringFromDECOR(kind);
+  }
+  for (DECOR kind : {HALL1, OHALL}) {
+    Fill(lpDDSBack, kWhite);
+    DescEditOf(kind)->message.SetMessage("NO FOOD", 530, 150, 2000);
+    DrawDescription(DescEditOf(kind));
+    EXPECT_TRUE(Shown()) << GetStringFromDECOR(kind);
+  }
+}
+
+}  // namespace
