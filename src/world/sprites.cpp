@@ -351,7 +351,9 @@ void FreeAllSprites() {
 
 // The whole grid, not only the map: a footprint may reach past the map's
 // edge, and no pointer to a purged sprite may stay behind for a larger map.
-void ClearOccupancy() { occupancy_grid.fill(nullptr); }
+void ClearOccupancy() {
+  occupancy_grid.fill(nullptr);
+}
 
 void ResetSpriteCounts() {
   sprite_counts.fill(0);
