@@ -44,6 +44,7 @@ void StartModules() {
   InitBoxes();
   InitZoneGame();
   InitMenu();
+  ClearOccupancy();
   ClearCombatGrids();
   ClearSelection();
   InitZoneScenario();
@@ -54,7 +55,7 @@ void Shutdown() {
   ReleaseDisplay();
   FreeDefUnits();
   FreeEdit();
-  FreeAllSprites();
+  PurgeSprites();
   // The window is going away while some zone's loop may still be running (the
   // system closed it): that loop must stop before it draws again, and the main
   // loop must then end.

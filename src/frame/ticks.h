@@ -10,3 +10,8 @@
 inline DWORD TicksBetween(DWORD earlier, DWORD now) {
   return DWORD(std::uint32_t(now) - std::uint32_t(earlier));
 }
+
+// Milliseconds since a stored tick.
+inline DWORD TicksSince(DWORD earlier) {
+  return TicksBetween(earlier, GetTickCount());
+}

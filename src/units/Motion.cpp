@@ -37,10 +37,6 @@ constexpr std::array<Offset, 8> kGoalShiftOrder{
 constexpr std::array<Offset, 8> kWalkBackOrder{
     {{1, 0}, {0, 1}, {0, -1}, {-1, 0}, {1, 1}, {-1, 1}, {-1, -1}, {1, -1}}};
 
-bool IsOnGrids(int x, int y) {
-  return x >= 0 && y >= 0 && x < kMapCapacity && y < kMapCapacity;
-}
-
 // The flood's levels, on the grid with a one-cell border all round so that
 // the eight neighbours of any cell of the map have an entry. A column's cells
 // are marked free or not the first time either side comes near it, so a short
@@ -321,21 +317,32 @@ void EnterCell(cHumanoide& unit) {
 }  // namespace
 
 void cHumanoide::TrouverTrajet(int XBut, int YBut) {
+  ChercherTrajet(XBut, YBut);
+}
+
+bool cHumanoide::ChercherTrajet(int XBut, int YBut) {
   int x = XBut, y = YBut;
-  if (!AdjustGoal(x, y)) return GiveUpWalk(*this);
+  if (!AdjustGoal(x, y)) {
+    GiveUpWalk(*this);
+    return false;
+  }
   XObjectif = x;
   YObjectif = y;
   const int goal_level = GoalLevel(Px, Py, x, y);
-  if (goal_level < 0) return GiveUpWalk(*this);
+  if (goal_level < 0) {
+    GiveUpWalk(*this);
+    return false;
+  }
   // The walk back would give up after 250 steps; it is not started, so a goal
   // on level 256 never writes past the path's last entry.
   if (goal_level > kLongestWalkBack) {
     GiveUpWalk(*this);
     Fatal_Errors << "sprites void cHumanoide::TrouverTrajet(int XBut,int YBut) impossible de "
                     "trouver un chemin 002\n";
-    return;
+    return false;
   }
   WalkBack(*this, goal_level);
+  return true;
 }
 
 void cHumanoide::RecalculerTrajet() {

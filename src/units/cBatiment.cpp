@@ -11,6 +11,7 @@
 #include "ui/money.h"
 #include "ui/selection.h"
 #include "ui/zone_game.h"
+#include "units/cHumanoide.h"
 #include "units/combat.h"
 #include "world/decors.h"
 #include "world/util.h"
@@ -120,8 +121,8 @@ void cBatiment::SortirUnite() {
   Progression = 0;
   if (Tache == RE_CONSTUCTION && trained) {
     trained->Present_In_Initial_Map = true;  // lost again, it is trained again
-    trained->TrouverTrajet(XRally, YRally);
-    trained->Ordre = GOTO;
+    // Sent off only along a path found: a failed search empties the path.
+    if (auto* walker = dynamic_cast<cHumanoide*>(trained)) walker->WalkTo(XRally, YRally);
   }
   Tache = SANS_TACHE;
 }
@@ -159,10 +160,13 @@ cInven::cInven(int px, int py)
 cMageh::cMageh(int px, int py)
     : cBatiment(HUMAN, px, py, DescEditOf(MAGEH), 1, GetDefUnit(MAGEH)) {}
 
+cOrcTrainer::cOrcTrainer(int px, int py, DECOR kind, const char* busy_label)
+    : cBatiment(ORC, px, py, DescEditOf(kind), FullHitPoints(kind), GetDefUnit(kind)),
+      busy_label_(busy_label) {}
 cOrcHall::cOrcHall(int px, int py)
-    : cBatiment(ORC, px, py, DescEditOf(OHALL), FullHitPoints(OHALL), GetDefUnit(OHALL)) {}
+    : cOrcTrainer(px, py, OHALL, "cBatiment void cOrcHall::Construction(cDefUnit* unit)\n") {}
 cOrcBarrack::cOrcBarrack(int px, int py)
-    : cBatiment(ORC, px, py, DescEditOf(OBARR), FullHitPoints(OBARR), GetDefUnit(OBARR)) {}
+    : cOrcTrainer(px, py, OBARR, "cBatiment void cOrcBarrack::Construction(cDefUnit* unit)\n") {}
 cOrcFerme::cOrcFerme(int px, int py)
     : cBatiment(ORC, px, py, DescEditOf(OFARM), FullHitPoints(OFARM), GetDefUnit(OFARM)) {}
 cMineOr::cMineOr(int px, int py)
@@ -226,16 +230,8 @@ bool OrcCanPay(const cDefUnit* unit) {
 }  // namespace
 
 // Training for the orc side is silent when the treasury is short.
-void cOrcHall::Construction(cDefUnit* unit, int px, int py) {
-  if (RefuseWhileTraining("cBatiment void cOrcHall::Construction(cDefUnit* unit)\n")) return;
-  if (!unit || !OrcCanPay(unit)) return;
-  StartTraining(unit, RE_CONSTUCTION);
-  XRally = px;
-  YRally = py;
-}
-
-void cOrcBarrack::Construction(cDefUnit* unit, int px, int py) {
-  if (RefuseWhileTraining("cBatiment void cOrcBarrack::Construction(cDefUnit* unit)\n")) return;
+void cOrcTrainer::Construction(cDefUnit* unit, int px, int py) {
+  if (RefuseWhileTraining(busy_label_)) return;
   if (!unit || !OrcCanPay(unit)) return;
   StartTraining(unit, RE_CONSTUCTION);
   XRally = px;
@@ -243,11 +239,7 @@ void cOrcBarrack::Construction(cDefUnit* unit, int px, int py) {
 }
 
 // A trainer lost in the middle of a retraining hands it on to another.
-void cOrcHall::SignalRemoval() {
-  if (Tache == RE_CONSTUCTION) Signal_Sprite_Orc_To_Rebuild(pDefEnConstruction, XRally, YRally);
-}
-
-void cOrcBarrack::SignalRemoval() {
+void cOrcTrainer::SignalRemoval() {
   if (Tache == RE_CONSTUCTION) Signal_Sprite_Orc_To_Rebuild(pDefEnConstruction, XRally, YRally);
 }
 

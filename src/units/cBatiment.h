@@ -91,17 +91,25 @@ class cMageh : public cBatiment {
 };
 
 // Orc and neutral objects start complete.
-class cOrcHall : public cBatiment {
+// The orc hall and barrack train units for their side's rebuilding.
+class cOrcTrainer : public cBatiment {
+ public:
+  void Construction(cDefUnit* unit, int px, int py) override;
+  void SignalRemoval() override;
+
+ protected:
+  cOrcTrainer(int px, int py, DECOR kind, const char* busy_label);
+
+ private:
+  const char* busy_label_;  // what a request while training logs
+};
+class cOrcHall : public cOrcTrainer {
  public:
   cOrcHall(int px, int py);
-  void Construction(cDefUnit* unit, int px, int py) override;
-  void SignalRemoval() override;
 };
-class cOrcBarrack : public cBatiment {
+class cOrcBarrack : public cOrcTrainer {
  public:
   cOrcBarrack(int px, int py);
-  void Construction(cDefUnit* unit, int px, int py) override;
-  void SignalRemoval() override;
 };
 class cOrcFerme : public cBatiment {
  public:

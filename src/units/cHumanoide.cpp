@@ -158,11 +158,17 @@ void cHumanoide::WalkNextTo(const Zone& zone) {
 }
 
 // A failed path search leaves the unit idle with no task; sending it off
-// then would walk it along the emptied path to the map's corner, so the walk
-// starts only when the path begins at the unit's own cell.
-void cHumanoide::WalkTo(int x, int y) {
-  TrouverTrajet(x, y);
-  if (Trajet[0].x == Px && Trajet[0].y == Py) Ordre = GOTO;
+// then would walk it along the emptied path to the map's corner, so only a
+// path found sets it going.
+bool cHumanoide::WalkTo(int x, int y) {
+  if (!ChercherTrajet(x, y)) return false;
+  Ordre = GOTO;
+  return true;
+}
+
+bool cHumanoide::ArrivedNextTo(int x, int y, int w, int h, long long pause) const {
+  return IsAdjacent(Px, Py, x, y, w, h) && CurrentStep == 0 &&
+         static_cast<long long>(TicksSince(dwLastMove)) > pause;
 }
 
 void cHumanoide::Fight() {

@@ -29,6 +29,8 @@ class cHumanoide : public cSprite {
   void Avancer() override;
   // The walk to a goal cell: the path and the destination, or idle on failure.
   void TrouverTrajet(int XBut, int YBut) override;
+  // The same, telling whether a path was found.
+  bool ChercherTrajet(int XBut, int YBut);
   void AssignerTache(TACHE tache, cSprite* pCible) override;
   void Progress() override;
   void Fight() override;
@@ -45,6 +47,11 @@ class cHumanoide : public cSprite {
   void SetPosition(int px, int py);
   // The walk to the current destination again (the next cell was blocked).
   void RecalculerTrajet();
+  // Sets off for a cell; false, and idle with no task, when no path leads there.
+  bool WalkTo(int x, int y);
+  // On the ring of the rectangle (or in it), standing on a cell, and more
+  // than `pause` ms after its last step.
+  bool ArrivedNextTo(int x, int y, int w, int h, long long pause) const;
 
   int XObjectif;
   int YObjectif;
@@ -76,8 +83,6 @@ class cHumanoide : public cSprite {
   void Flee(cSprite* attacker);
   // Walks to the free cell of the zone's ring nearest to the unit.
   void WalkNextTo(const Zone& zone);
-  // Walks to a cell; stays idle when no path leads there.
-  void WalkTo(int x, int y);
 };
 
 // The frame of a unit's block to draw: block column rx (0..2), row ry (0..7).

@@ -14,10 +14,6 @@ namespace {
 
 constexpr DWORD kInTempleMs = 1000;
 
-DWORD Since(DWORD tick) {
-  return TicksBetween(tick, GetTickCount());
-}
-
 // Nothing tells a monk that its temple left the map (only the temple's own
 // side hears of a removal), so the temple is looked up before it is read.
 bool IsOnMap(const cSprite* p) {
@@ -78,18 +74,14 @@ void cMonk::Approach() {
   const cDefUnit* def = pTemple->pDef;
   const int x = pTemple->Px, y = pTemple->Py;
   const long long pause = static_cast<long long>(pDef->Vitesse) - 10;
-  if (IsAdjacent(Px, Py, x, y, def->Largeur, def->Hauteur) && CurrentStep == 0 &&
-      static_cast<long long>(Since(dwLastMove)) > pause) {
+  if (ArrivedNextTo(x, y, def->Largeur, def->Hauteur, pause)) {
     Enter();
     return;
   }
   if (EnRoute) return;
   int rx = 0, ry = 0;
   TrouverPlaceProche(Px, Py, x, y, def->Largeur, def->Hauteur, rx, ry);
-  if (IsInMap(rx, ry)) {
-    TrouverTrajet(rx, ry);
-    if (Tache == CONQUETE) Ordre = GOTO;
-  }
+  if (IsInMap(rx, ry)) WalkTo(rx, ry);
   EnRoute = true;
 }
 
@@ -102,7 +94,7 @@ void cMonk::Enter() {
 }
 
 void cMonk::StayInTemple() {
-  if (Since(dwEntree) < kInTempleMs) {
+  if (TicksSince(dwEntree) < kInTempleMs) {
     visible = false;
     return;
   }

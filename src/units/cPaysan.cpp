@@ -23,10 +23,6 @@ bool IsHarvest(TACHE tache) {
   return tache == RECOLTE_OR || tache == RECOLTE_BOIS;
 }
 
-DWORD Since(DWORD tick) {
-  return TicksBetween(tick, GetTickCount());
-}
-
 bool IsTownHall(const cSprite* p) {
   return p->pDef && (p->pDef == GetDefUnit(HALL1) || p->pDef == GetDefUnit(OHALL));
 }
@@ -66,15 +62,6 @@ bool FindForest(int px, int py, int& fx, int& fy) {
       if (take(px + d, y)) return true;
   }
   return false;
-}
-
-cSprite* FirstHallOf(RACE race) {
-  const cDefUnit* hall = GetDefUnit(race == ORC ? OHALL : HALL1);
-  cSprite* first = nullptr;
-  ForEachSprite(race, [&](cSprite* s) {
-    if (!first && s->pDef == hall) first = s;
-  });
-  return first;
 }
 
 }  // namespace
@@ -130,6 +117,7 @@ void cPaysan::Construction(cDefUnit* unit) {
 }
 
 void cPaysan::Progress() {
+  LeaveIfTakenOff();
   switch (Tache) {
     case SANS_TACHE:
       Idle();
@@ -149,6 +137,16 @@ void cPaysan::Progress() {
     default:
       break;  // a worker never fights
   }
+}
+
+// A worker hidden in the mine or the hall whose harvest was called off (a
+// building chosen for it) comes out at once: only the harvest would ever let
+// it out. One hidden inside a building site has a building task instead.
+void cPaysan::LeaveIfTakenOff() {
+  if (visible || !(InMine || InHall) || Tache != SANS_TACHE) return;
+  InMine = InHall = false;
+  visible = true;
+  dwLastMove = GetTickCount();
 }
 
 // An idle orc worker takes gold while at least as many of its side harvest
@@ -192,16 +190,11 @@ void cPaysan::Resume() {
   }
 }
 
-bool cPaysan::ArrivedNextTo(int x, int y, int w, int h, long long pause) const {
-  return IsAdjacent(Px, Py, x, y, w, h) && CurrentStep == 0 &&
-         static_cast<long long>(Since(dwLastMove)) > pause;
-}
-
 long long cPaysan::HarvestPause() const {
   return static_cast<long long>(pDef->Vitesse) - 10;
 }
 
-void cPaysan::WalkTo(int x, int y, int w, int h) {
+void cPaysan::WalkBeside(int x, int y, int w, int h) {
   int rx = 0, ry = 0;
   TrouverPlaceProche(Px, Py, x, y, w, h, rx, ry);
   WalkToCell(rx, ry);
@@ -214,12 +207,7 @@ void cPaysan::WalkTo(int x, int y, int w, int h) {
 void cPaysan::WalkToCell(int x, int y) {
   if (!IsInMap(x, y)) return;
   const TACHE before = Tache;
-  TrouverTrajet(x, y);
-  if (Tache == before) {
-    Ordre = GOTO;
-  } else if (IsHarvest(before)) {
-    TacheRecolte = before;
-  }
+  if (!cHumanoide::WalkTo(x, y) && IsHarvest(before)) TacheRecolte = before;
 }
 
 void cPaysan::Deliver(int& treasury) {
@@ -232,7 +220,7 @@ void cPaysan::Deliver(int& treasury) {
 
 // Hidden in the mine or the hall for 4 s; false once the time is up.
 bool cPaysan::StillInside() {
-  if (Since(dwInside) < kInsideMs) {
+  if (TicksSince(dwInside) < kInsideMs) {
     visible = false;
     return true;
   }
@@ -257,9 +245,9 @@ void cPaysan::GoldCycle() {
   if ((InMine || InHall) && !StillInside()) InMine = InHall = false;
   if (InMine || InHall || Ordre != WAIT) return;
   if (!charge) {
-    WalkTo(Xmine, Ymine, kMineSize, kMineSize);
+    WalkBeside(Xmine, Ymine, kMineSize, kMineSize);
   } else if (HasHall()) {
-    WalkTo(XHall, YHall, kHallSize, kHallSize);
+    WalkBeside(XHall, YHall, kHallSize, kHallSize);
   }
 }
 
@@ -269,7 +257,7 @@ void cPaysan::WoodCycle() {
       ArrivedNextTo(XHall, YHall, kHallSize, kHallSize, HarvestPause())) {
     Deliver(Race() == ORC ? WoodOrc : Wood);
   }
-  if (InMine && Since(dwInside) >= kInsideMs) {
+  if (InMine && TicksSince(dwInside) >= kInsideMs) {
     InMine = InHall = false;
     visible = true;
     dwLastMove = GetTickCount();
@@ -279,7 +267,7 @@ void cPaysan::WoodCycle() {
   if (!charge) {
     CutAtForestEdge();
   } else if (HasHall()) {
-    WalkTo(XHall, YHall, kHallSize, kHallSize);
+    WalkBeside(XHall, YHall, kHallSize, kHallSize);
   }
 }
 
@@ -307,7 +295,7 @@ void cPaysan::Build() {
     return;
   }
   if (Ordre == WAIT && !IsAdjacent(Px, Py, XBuild, YBuild, def->Largeur, def->Hauteur)) {
-    WalkTo(XBuild, YBuild, def->Largeur, def->Hauteur);
+    WalkBeside(XBuild, YBuild, def->Largeur, def->Hauteur);
   }
   if (!ArrivedNextTo(XBuild, YBuild, def->Largeur, def->Hauteur, pDef->Vitesse)) return;
   Ordre = WAIT;
@@ -331,7 +319,7 @@ void cPaysan::RaiseSite(const cDefUnit* def) {
     Py = site->Py;
     RemoveFromSelection(this);
   }
-  if (Since(dwLastMove) > def->TempsProduction) {
+  if (TicksSince(dwLastMove) > def->TempsProduction) {
     ++site->PointsDeVie;
     dwLastMove = GetTickCount();
   }
@@ -359,10 +347,20 @@ void cPaysan::Rebuild() {
     return;
   }
   const int w = pToBuild->Largeur, h = pToBuild->Hauteur;
-  if (Ordre == WAIT && !IsAdjacent(Px, Py, XBuild, YBuild, w, h)) WalkTo(XBuild, YBuild, w, h);
+  if (Ordre == WAIT && !IsAdjacent(Px, Py, XBuild, YBuild, w, h)) WalkBeside(XBuild, YBuild, w, h);
   if (!ArrivedNextTo(XBuild, YBuild, w, h, pDef->Vitesse)) return;
   Ordre = WAIT;
-  if (!IsZoneFree(XBuild, YBuild, w, h)) return;  // waits beside it and tries again
+  if (!IsZoneFree(XBuild, YBuild, w, h)) {
+    // Founded by another worker sent to rebuild it too: this one goes back
+    // to its harvest instead of waiting beside it for good. Anything else on
+    // the site is waited out, trying again at every step.
+    if (FoundedByAnother()) {
+      pToBuild = nullptr;
+      SetTache(SANS_TACHE);
+      Resume();
+    }
+    return;
+  }
   cSprite* building = AjouterSprite(pToBuild->Race, pToBuild->Nom, XBuild, YBuild);
   // A kind the registry refuses (it says why) cannot be founded: the order ends.
   if (!building) {
@@ -370,10 +368,24 @@ void cPaysan::Rebuild() {
     return;
   }
   pBatimentEnConstruction = building;
+  // The worker that refounds its side's lost hall makes it its own: it was
+  // rebuilding, not harvesting, when the hall was announced, and its loads
+  // would otherwise never go home.
+  if (IsTownHall(building) && !HasHall()) {
+    XHall = building->Px;
+    YHall = building->Py;
+  }
   building->PointsDeVie = 1;
   building->Present_In_Initial_Map = true;  // rebuilt again should it fall
   Signal_Sprite_Orc_Rebuild(pToBuild, XBuild, YBuild);
   Ordonner(CONSTUCTION, pToBuild, XBuild, YBuild);
+}
+
+bool cPaysan::FoundedByAnother() const {
+  if (!IsInMap(XBuild, YBuild)) return false;
+  const cSprite* there = occupancy_grid[CellIndex(XBuild, YBuild)];
+  return there && there != this && there->pDef == pToBuild && there->Px == XBuild &&
+         there->Py == YBuild;
 }
 
 bool cPaysan::OnGrid() const {
@@ -429,7 +441,7 @@ void cPaysan::SignalSpriteAdded(cSprite* p) {
 
 void cPaysan::PreparerMission() {
   cSprite::PreparerMission();
-  if (cSprite* hall = FirstHallOf(Race())) {
+  if (cSprite* hall = FirstSpriteOfKind(Race(), Race() == ORC ? OHALL : HALL1)) {
     XHall = hall->Px;
     YHall = hall->Py;
   }

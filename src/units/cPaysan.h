@@ -47,13 +47,13 @@ class cPaysan : public cHumanoide {
   void Rebuild();
   void Resume();
 
-  // Beside the rectangle, standing on a cell, and paused long enough since
-  // its last step.
-  bool ArrivedNextTo(int x, int y, int w, int h, long long pause) const;
+  // How long after its last step a harvesting worker counts as arrived.
   long long HarvestPause() const;
   bool HasHall() const { return XHall >= 0 && YHall >= 0; }
-  void WalkTo(int x, int y, int w, int h);
+  void WalkBeside(int x, int y, int w, int h);
   void WalkToCell(int x, int y);
+  void LeaveIfTakenOff();
+  bool FoundedByAnother() const;
   void Deliver(int& treasury);
   bool StillInside();
   void CutAtForestEdge();

@@ -39,7 +39,6 @@ void LibererAttaquants(cSprite* victim) {
 std::array<CellGrid<cAttacker*>, 2> cTabAggressive{};
 
 void ClearCombatGrids() {
-  ClearOccupancy();
   for (auto& grid : cTabAggressive) {
     for (int x = 0; x < tx_map; ++x) {
       for (int y = 0; y < ty_map; ++y) grid[CellIndex(x, y)] = nullptr;

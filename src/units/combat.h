@@ -31,5 +31,5 @@ bool TrouverFuite(int& x, int& y, cSprite* me, cSprite* attacker);
 // puts entries in them; the debug dump prints them.
 extern std::array<CellGrid<cAttacker*>, 2> cTabAggressive;
 
-// Clears the occupancy grid and the two attack grids over the map.
+// Clears the two attack grids over the map.
 void ClearCombatGrids();

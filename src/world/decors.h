@@ -19,6 +19,10 @@ constexpr int kCellSize = 32;  // pixels
 constexpr std::size_t CellIndex(int x, int y) {
   return std::size_t(x) * kMapCapacity + std::size_t(y);
 }
+// Whether the cell has an entry in the grids (the map may be smaller).
+constexpr bool IsOnGrids(int x, int y) {
+  return x >= 0 && y >= 0 && x < kMapCapacity && y < kMapCapacity;
+}
 template <typename T>
 using CellGrid = std::array<T, std::size_t(kMapCapacity) * kMapCapacity>;
 

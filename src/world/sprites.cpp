@@ -45,14 +45,9 @@ void ForEachFootprintCell(int x, int y, const cDefUnit* def, F f) {
 
 // The top-left cell of the first hall of a kind in a list; (0, 0) for none.
 void FindHall(RACE race, DECOR hall, int& x, int& y) {
-  x = y = 0;
-  for (cSprite* s = sprite_lists[race]; s; s = s->pNext) {
-    if (!s->removed && s->pDef && s->pDef->Nom == hall) {
-      x = s->Px;
-      y = s->Py;
-      return;
-    }
-  }
+  const cSprite* found = FirstSpriteOfKind(race, hall);
+  x = found ? found->Px : 0;
+  y = found ? found->Py : 0;
 }
 
 std::unique_ptr<cSprite> CreateNeutral(DECOR kind, int x, int y) {
@@ -298,14 +293,11 @@ void RemovecSprite(cSprite* pToDelete) {
     if (node->PotentialAttacker) node->PotentialAttacker->OublierCible(pToDelete);
   }
   if (cSprite* target = pToDelete->GetActualTarget()) RetirerAttaquant(target, pToDelete);
-  auto leave_lists_of = [pToDelete](RACE side) {
+  // Every side's lists, not only the enemies': a sprite that once took a
+  // target of its own side or a neutral one and moved on must not stay in
+  // that list, where the target's death would call it after it is freed.
+  for (RACE side : {HUMAN, ORC, NEUTRE}) {
     ForEachSprite(side, [pToDelete](cSprite* s) { RetirerAttaquant(s, pToDelete); });
-  };
-  if (race == HUMAN) {
-    leave_lists_of(ORC);
-    leave_lists_of(HUMAN);
-  } else if (race == ORC) {
-    leave_lists_of(HUMAN);
   }
   ForgetSpriteInProjectiles(pToDelete);
   ForEachSprite(race, [pToDelete](cSprite* s) { s->SignalSpriteRemoved(pToDelete); });
@@ -319,6 +311,14 @@ void RemovecSprite(cSprite* pToDelete) {
                        });
   --sprite_counts[race];
   Free(pToDelete);
+}
+
+cSprite* FirstSpriteOfKind(RACE race, DECOR kind) {
+  if (!IsRace(race)) return nullptr;
+  for (cSprite* s = sprite_lists[race]; s; s = s->pNext) {
+    if (!s->removed && s->pDef && s->pDef->Nom == kind) return s;
+  }
+  return nullptr;
 }
 
 cSprite* Get_Linked_List(RACE Race) {
@@ -343,10 +343,6 @@ void PurgeSprites() {
     }
     sprite_lists[race] = nullptr;
   }
-}
-
-void FreeAllSprites() {
-  PurgeSprites();
 }
 
 // The whole grid, not only the map: a footprint may reach past the map's

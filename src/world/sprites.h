@@ -92,6 +92,8 @@ cSprite* AjouterSprite(RACE Race, DECOR Nom, int x, int y);
 cSprite* AjouterSprite(cDefUnit* pDef, int x, int y);
 void RemovecSprite(cSprite* pToDelete);
 cSprite* Get_Linked_List(RACE Race);
+// The first sprite of a kind in a side's list (the newest); null for none.
+cSprite* FirstSpriteOfKind(RACE race, DECOR kind);
 
 // Progress on every sprite (HUMAN, ORC, NEUTRE lists), then Fight on every one.
 void WorldStep();
@@ -127,5 +129,3 @@ void PrintcSprite(cSprite* pTemp);
 void PrintListeSprites(cSprite* head);
 // The F2 key: the orc side's objects.
 void PrintOrcSprites();
-// Frees every object of the three race lists and empties them (shutdown).
-void FreeAllSprites();

@@ -11,10 +11,6 @@
 
 namespace {
 
-bool IsOnGrids(int x, int y) {
-  return x >= 0 && y >= 0 && x < kMapCapacity && y < kMapCapacity;
-}
-
 // The nearest ring cell notes the squared distance of every free ring cell in
 // a table whose entry [i][j] is the cell (x - 1 + i, y - 1 + j).
 constexpr int kRingTableSide = 16;

@@ -393,3 +393,18 @@ TEST_F(BuildingPicture, ATempleShowsTheColumnOfItsOwner) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Training, AUnitTrainedForARallyCellNoPathReachesStaysWhereItCameOut) {
+  cBatiment* hall = Building(ORC, OHALL, 10, 10);
+  terrain_grid[CellIndex(20, 12)] = BOIS05;  // the rally cell is a tree
+  hall->Construction(Def(OPAYS), 20, 12);
+  Steps(101);
+  auto* peon = dynamic_cast<cHumanoide*>(occupancy_grid[CellIndex(9, 9)]);
+  ASSERT_NE(peon, nullptr);
+  EXPECT_EQ(peon->Ordre, WAIT);  // not sent along the emptied path to (0, 0)
+  EXPECT_EQ(std::tie(peon->Px, peon->Py), std::make_tuple(9, 9));
+}
+
+}  // namespace

@@ -295,3 +295,50 @@ TEST_F(Workers, OrdersOtherThanBuildingAreLoggedAndStillTaken) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Workers, TheWorkerWhoRefoundsItsLostHallTakesItAsItsOwn) {
+  cSprite* hall = Add(ORC, OHALL, 10, 10);
+  cPaysan* w = Worker(ORC, 15, 11);
+  RemovecSprite(hall);
+  ASSERT_EQ(std::tie(w->XHall, w->YHall), std::make_tuple(-1, -1));
+  w->Ordonner(RE_CONSTUCTION, GetDefUnit(OHALL), 10, 10);
+  Signal_Sprite_Orc_To_Rebuild(GetDefUnit(OHALL), 10, 10);
+  for (int i = 0; i < 20 && !w->pBatimentEnConstruction; ++i) Frame(51);
+  ASSERT_NE(w->pBatimentEnConstruction, nullptr);
+  EXPECT_EQ(std::tie(w->XHall, w->YHall), std::make_tuple(10, 10));
+}
+
+TEST_F(Workers, ASecondRebuilderGoesBackToItsHarvestOnceAnotherFoundedTheSite) {
+  Add(NEUTRE, MINEO, 40, 40);
+  cPaysan* first = Worker(ORC, 19, 21);
+  cPaysan* second = Worker(ORC, 23, 21);
+  cDefUnit* farm = GetDefUnit(OFARM);
+  for (cPaysan* w : {first, second}) {
+    w->AffecterTravail(RECOLTE_OR, 40, 40, nullptr);
+    w->Ordonner(RE_CONSTUCTION, farm, 20, 20);
+  }
+  Signal_Sprite_Orc_To_Rebuild(farm, 20, 20);
+  Frame(51);
+  EXPECT_EQ(first->Tache, CONSTUCTION);  // beside the site: founds it at once
+  for (int i = 0; i < 100 && second->Tache == RE_CONSTUCTION; ++i) Frame(51);
+  EXPECT_EQ(std::tie(second->Tache, second->pToBuild), std::make_tuple(RECOLTE_OR, nullptr));
+}
+
+TEST_F(Workers, AWorkerHiddenInTheMineComesOutWhenGivenABuildingToPlace) {
+  Add(HUMAN, HALL1, 10, 10);
+  Add(NEUTRE, MINEO, 20, 10);
+  cPaysan* w = Worker(HUMAN, 19, 11);
+  w->AffecterTravail(RECOLTE_OR, 20, 10, nullptr);
+  for (int i = 0; i < 10 && !w->InMine; ++i) Frame(61);
+  ASSERT_TRUE(w->InMine);
+  ASSERT_FALSE(w->visible);
+  w->Construction(GetDefUnit(FERME));
+  Frame(61);
+  EXPECT_TRUE(w->visible);
+  EXPECT_FALSE(w->InMine);
+  EXPECT_EQ(At(w->Px, w->Py), w);
+}
+
+}  // namespace

@@ -263,3 +263,19 @@ TEST(Definitions, FootprintsProducersAndTheNotableValues) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Registry, AnAttackerOfItsOwnSideLeavesThatListWhenItDies) {
+  cSprite* first_target = Add(ORC, OGUER, 10, 10);
+  cSprite* attacker = Add(ORC, OGUER, 11, 10);
+  cSprite* enemy = Add(HUMAN, GUERR, 12, 10);
+  attacker->AssignerTache(ATTACK, first_target);
+  attacker->AssignerTache(ATTACK, enemy);  // moves on without letting go
+  RemovecSprite(attacker);
+  EXPECT_EQ(first_target->ListOfPeopleWhoAttackMe, nullptr);
+  RemovecSprite(first_target);  // would call the freed attacker otherwise
+  EXPECT_EQ(sprite_counts[ORC], 0);
+}
+
+}  // namespace
