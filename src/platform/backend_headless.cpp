@@ -55,9 +55,13 @@ void HeadlessBackend::Present(const std::uint16_t* pixels, int pitch_bytes) {
   }
 }
 
+// The script is ordered by frame: the shots still to take are those from
+// the cursor on.
 void HeadlessBackend::TakeShots() {
-  for (const ScriptCommand& c : options_.script.commands) {
-    if (c.kind != ScriptCommand::Kind::kShot || c.frame != frames_) continue;
+  const auto& commands = options_.script.commands;
+  for (; next_shot_ < commands.size() && commands[next_shot_].frame <= frames_; ++next_shot_) {
+    const ScriptCommand& c = commands[next_shot_];
+    if (c.kind != ScriptCommand::Kind::kShot) continue;
     const std::string path = options_.screenshot_dir + "/" + c.name + ".bmp";
     if (!SaveBitmapFile(
             path, ImageFromRgb565(last_frame_.data(), kScreenWidth, kScreenHeight, kScreenWidth))) {
@@ -67,8 +71,10 @@ void HeadlessBackend::TakeShots() {
 }
 
 void HeadlessBackend::ReportUntakenShots() {
-  for (const ScriptCommand& c : options_.script.commands) {
-    if (c.kind == ScriptCommand::Kind::kShot && c.frame >= frames_) {
+  const auto& commands = options_.script.commands;
+  for (std::size_t i = next_shot_; i < commands.size(); ++i) {
+    const ScriptCommand& c = commands[i];
+    if (c.kind == ScriptCommand::Kind::kShot) {
       problems_.push_back("shot " + c.name + " at frame " + std::to_string(c.frame) +
                           " was never reached (the program ended at frame " +
                           std::to_string(frames_) + ")");
@@ -77,8 +83,8 @@ void HeadlessBackend::ReportUntakenShots() {
 }
 
 void HeadlessBackend::MoveModelCursor(int dx, int dy) {
-  cursor_x_ = std::clamp(cursor_x_ + 2 * dx, 0, 636);
-  cursor_y_ = std::clamp(cursor_y_ + 2 * dy, 0, 476);
+  cursor_x_ = int(std::clamp(cursor_x_ + 2LL * dx, 0LL, 636LL));
+  cursor_y_ = int(std::clamp(cursor_y_ + 2LL * dy, 0LL, 476LL));
 }
 
 void HeadlessBackend::Pump() {

@@ -47,6 +47,7 @@ class HeadlessBackend : public Backend {
   bool open_ = false;
   long frames_ = 0;  // flips so far
   std::size_t next_command_ = 0;
+  std::size_t next_shot_ = 0;  // the first command not yet passed by the flips
   std::uint64_t now_ms_ = 0;
   std::uint64_t reads_since_flip_ = 0;
   bool timed_out_ = false;

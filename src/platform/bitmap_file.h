@@ -24,7 +24,10 @@ struct Image {
 };
 
 // The largest side a picture may have; larger claims are taken for damage.
-constexpr int kMaxBitmapSide = 16384;
+// The game's largest picture is 646 pixels wide and the tools' enlarged
+// review sheets stay under 2048, while a few damaged bytes can claim a
+// picture of gigabytes.
+constexpr int kMaxBitmapSide = 2048;
 
 // Any BMP variant; nothing when the file is missing, damaged or absurdly large.
 std::optional<Image> LoadBitmapFile(const std::string& path);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstring>
 #include <deque>
 
@@ -25,10 +26,11 @@ bool SameGuid(const GUID& a, const GUID& b) {
   return std::memcmp(&a, &b, sizeof(GUID)) == 0;
 }
 
-// How many queued records trigger the merging of motion records. Motion along
-// the same axis then adds up in the last record instead of growing the queue,
-// so a burst of motion never pushes a button record out.
-constexpr std::size_t kMergeMotionFrom = 64;
+// How many queued records (one poll's worth) trigger the merging of motion.
+// Motion then adds up in the latest record of its axis among the motion
+// records at the end of the queue instead of growing it: a fast mouse never
+// makes the cursor lag behind, and no button record is ever dropped.
+constexpr std::size_t kMergeMotionFrom = 16;
 
 struct InputState {
   std::deque<DIDEVICEOBJECTDATA> mouse_records;
@@ -49,13 +51,31 @@ void PushRecord(DWORD offset, DWORD data) {
   in.mouse_records.push_back({offset, data, GetTickCount(), ++in.sequence, 0});
 }
 
+bool IsMotion(const DIDEVICEOBJECTDATA& record) {
+  return record.dwOfs == DIMOFS_X || record.dwOfs == DIMOFS_Y;
+}
+
+// The latest record of the axis among the last two, when both are motion:
+// merging there keeps every button record where it stands.
+DIDEVICEOBJECTDATA* MergeTarget(std::deque<DIDEVICEOBJECTDATA>& queue, DWORD offset) {
+  const std::size_t n = queue.size();
+  for (std::size_t back = 1; back <= 2 && back <= n; ++back) {
+    DIDEVICEOBJECTDATA& record = queue[n - back];
+    if (!IsMotion(record)) return nullptr;
+    if (record.dwOfs == offset) return &record;
+  }
+  return nullptr;
+}
+
 void PushMotion(DWORD offset, int delta) {
   if (delta == 0) return;
   InputState& in = Input();
-  if (in.mouse_records.size() >= kMergeMotionFrom && in.mouse_records.back().dwOfs == offset) {
-    DIDEVICEOBJECTDATA& last = in.mouse_records.back();
-    last.dwData = static_cast<DWORD>(static_cast<long>(static_cast<int>(last.dwData)) + delta);
-    return;
+  if (in.mouse_records.size() >= kMergeMotionFrom) {
+    if (DIDEVICEOBJECTDATA* last = MergeTarget(in.mouse_records, offset)) {
+      const long long sum = static_cast<long long>(static_cast<int>(last->dwData)) + delta;
+      last->dwData = static_cast<DWORD>(std::clamp<long long>(sum, INT_MIN, INT_MAX));
+      return;
+    }
   }
   PushRecord(offset, static_cast<DWORD>(static_cast<long>(delta)));
 }

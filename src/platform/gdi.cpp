@@ -143,21 +143,27 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC source, int s
   const platform::Image& from = source->selected->image;
   if (sx < 0 || sy < 0 || sx + swidth > from.width || sy + sheight > from.height) return FALSE;
   try {
-    const platform::Image picture = Resample(from, sx, sy, swidth, sheight, width, height);
+    // Unstretched copies, every picture loaded, read the bitmap directly.
+    const bool same_size = width == swidth && height == sheight;
+    const platform::Image resampled =
+        same_size ? platform::Image() : Resample(from, sx, sy, swidth, sheight, width, height);
+    const platform::Image& picture = same_size ? from : resampled;
+    const int ox = same_size ? sx : 0, oy = same_size ? sy : 0;
     // The destination clips, as a device context does.
     if (dest->surface) {
       IDirectDrawSurface& s = *dest->surface;
       const int x0 = std::max(x, 0), x1 = std::min(x + width, s.Width());
       for (int row = std::max(y, 0); row < std::min(y + height, s.Height()); ++row) {
         if (x0 >= x1) break;
-        platform::XrgbToRgb565(picture.pixels.data() + std::size_t(row - y) * width + (x0 - x),
-                               s.Pixels() + std::size_t(row) * s.PitchPixels() + x0, x1 - x0);
+        platform::XrgbToRgb565(
+            picture.pixels.data() + std::size_t(oy + row - y) * picture.width + (ox + x0 - x),
+            s.Pixels() + std::size_t(row) * s.PitchPixels() + x0, x1 - x0);
       }
     } else if (IsLiveBitmap(dest->selected)) {
       platform::Image& to = dest->selected->image;
       for (int row = std::max(y, 0); row < std::min(y + height, to.height); ++row) {
         for (int col = std::max(x, 0); col < std::min(x + width, to.width); ++col) {
-          to.at(col, row) = picture.at(col - x, row - y);
+          to.at(col, row) = picture.at(ox + col - x, oy + row - y);
         }
       }
     }

@@ -84,19 +84,23 @@ Std_Box_Confirm::Std_Box_Confirm()
   AddIcone(&cancel_button);
 }
 
-void Std_Box_Confirm::Show(const char* text, Zone_Interactive* parent, BoxAction on_ok) {
+void Std_Box_Text::SetMessage(const char* text) {
+  message = text ? text : "";
   message_width = LargeurTexte(text);
-  Prepare(message_width, &ok_button, &cancel_button);
+}
+
+void Std_Box_Text::Display() {
+  Zone_Interactive::Display();
+  DrawCentred(message, message_width);
+}
+
+void Std_Box_Confirm::Show(const char* text, Zone_Interactive* parent, BoxAction on_ok) {
+  SetMessage(text);
+  Prepare(LargeurTexte(text), &ok_button, &cancel_button);
   confirm_action = on_ok;
   confirm_close = CloseConfirm;
   ok_button.SetAction(ConfirmOk);
   OpenOver(parent);
-  message = text ? text : "";
-}
-
-void Std_Box_Confirm::Display() {
-  Zone_Interactive::Display();
-  DrawCentred(message, message_width);
 }
 
 Std_Box_Message::Std_Box_Message() : ok_button("OK", MessageOk, 10, kButtonY, kButtonWidth) {
@@ -104,18 +108,12 @@ Std_Box_Message::Std_Box_Message() : ok_button("OK", MessageOk, 10, kButtonY, kB
 }
 
 void Std_Box_Message::Show(const char* text, Zone_Interactive* parent, BoxAction on_ok) {
-  message_width = LargeurTexte(text);
-  Prepare(message_width, &ok_button, nullptr);
+  SetMessage(text);
+  Prepare(LargeurTexte(text), &ok_button, nullptr);
   message_action = on_ok;
   message_close = CloseMessage;
   ok_button.SetAction(MessageOk);
   OpenOver(parent);
-  message = text ? text : "";
-}
-
-void Std_Box_Message::Display() {
-  Zone_Interactive::Display();
-  DrawCentred(message, message_width);
 }
 
 Std_Box_Info::Std_Box_Info() : ok_button("OK", CloseInfo, 10, kButtonY, kButtonWidth) {
@@ -123,16 +121,10 @@ Std_Box_Info::Std_Box_Info() : ok_button("OK", CloseInfo, 10, kButtonY, kButtonW
 }
 
 void Std_Box_Info::Show(const char* text, Zone_Interactive* parent) {
-  message_width = LargeurTexte(text);
-  Prepare(message_width, &ok_button, nullptr);
+  SetMessage(text);
+  Prepare(LargeurTexte(text), &ok_button, nullptr);
   ok_button.SetAction(CloseInfo);
   OpenOver(parent);
-  message = text ? text : "";
-}
-
-void Std_Box_Info::Display() {
-  Zone_Interactive::Display();
-  DrawCentred(message, message_width);
 }
 
 Std_Box_Input::Std_Box_Input()
@@ -174,8 +166,8 @@ void Std_Box_Input::SignalKey(unsigned char key) {
 }
 
 void Std_Box_Input::Validate() {
-  last_text.assign(typed_text.data(), std::size_t(typed_length));
-  if (callback) callback(last_text.data());
+  validated.emplace_back(typed_text.data(), std::size_t(typed_length));
+  if (callback) callback(validated.back().data());
   Close();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <string>
 
 #include "ui/Zone_Interactive.h"
@@ -29,42 +30,47 @@ class Std_Box : public Zone_Interactive {
   void DrawCentred(std::string& line, int line_width);
 };
 
-class Std_Box_Confirm : public Std_Box {
+// A box with a one-line message above its buttons.
+class Std_Box_Text : public Std_Box {
+ public:
+  void Display() override;
+  const std::string& Message() const { return message; }
+
+ protected:
+  // Keeps a copy of the text and its width in the font.
+  void SetMessage(const char* text);
+
+ private:
+  std::string message;
+  int message_width = 0;
+};
+
+class Std_Box_Confirm : public Std_Box_Text {
  public:
   Std_Box_Confirm();
   void Show(const char* text, Zone_Interactive* parent, BoxAction on_ok);
-  void Display() override;
-  const std::string& Message() const { return message; }
 
  private:
   Icone_Texte ok_button;
   Icone_Texte cancel_button;
-  std::string message;
-  int message_width = 0;
 };
 
-class Std_Box_Message : public Std_Box {
+class Std_Box_Message : public Std_Box_Text {
  public:
   Std_Box_Message();
   void Show(const char* text, Zone_Interactive* parent, BoxAction on_ok);
-  void Display() override;
 
  private:
   Icone_Texte ok_button;
-  std::string message;
-  int message_width = 0;
 };
 
-class Std_Box_Info : public Std_Box {
+class Std_Box_Info : public Std_Box_Text {
  public:
   Std_Box_Info();
   void Show(const char* text, Zone_Interactive* parent);
-  void Display() override;
 
  private:
   Icone_Texte ok_button;
-  std::string message;
-  int message_width = 0;
 };
 
 class Std_Box_Input : public Std_Box {
@@ -77,8 +83,8 @@ class Std_Box_Input : public Std_Box {
   void SignalKey(unsigned char key) override;
 
   const char* Typed() const { return typed_text.data(); }
-  // The text last validated; it stays valid until the next validation.
-  const std::string& Last_Text() const { return last_text; }
+  // The text last validated; empty before the first.
+  std::string Last_Text() const { return validated.empty() ? std::string() : validated.back(); }
   // The OK button's action: hands the typed text to the callback, then closes.
   void Validate();
 
@@ -88,7 +94,9 @@ class Std_Box_Input : public Std_Box {
   Icone_Texte ok_button;
   Icone_Texte cancel_button;
   TextCallback callback = nullptr;
-  std::string last_text;
+  // Every text validated, kept to the end: a callback may hold on to the
+  // one it was given.
+  std::deque<std::string> validated;
   int title_width = 0;
   std::string title;
 };

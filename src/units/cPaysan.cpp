@@ -472,9 +472,14 @@ void cPaysan::Save(FILE* File) {
   LogWorkerPlaces(Xmine, Ymine, XBois, YBois, XHall, YHall);
 }
 
+// A place outside the grids is damage: the worker keeps the one it had.
 void cPaysan::Read(FILE* File) {
   cSprite::Read(File);
-  for (int* value : {&Xmine, &Ymine, &XBois, &YBois, &XHall, &YHall}) ReadInt32(File, *value);
+  for (int* value : {&Xmine, &Ymine, &XBois, &YBois, &XHall, &YHall}) {
+    int read = *value;
+    ReadInt32(File, read);
+    if (IsSavedCell(read)) *value = read;
+  }
   LogReadWorkerPlaces(Xmine, Ymine, XBois, YBois, XHall, YHall);
 }
 

@@ -1,6 +1,7 @@
 // The saved-game format: writer, reader, slot names.
 #include "world/Saveload.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -70,15 +71,32 @@ void WriteName(FILE* file, const char* name) {
   std::fwrite(name, 1, length, file);
 }
 
-// Reads a name of the given length; stops at the end of the file.
-std::string ReadName(FILE* file, int length) {
-  std::string name;
-  for (int i = 0; i < length; ++i) {
-    const int c = std::fgetc(file);
-    if (c == EOF) break;
-    if (i < kLongestName) name += static_cast<char>(c);
+// Keeps the view where the game's own scrolling can put it: a damaged file
+// must not hand later arithmetic on it numbers near the ends of int.
+void BoundView() {
+  scroll_x = std::clamp(scroll_x, -kViewWidth, kMapCapacity * kCellSize);
+  scroll_y = std::clamp(scroll_y, -kViewHeight, kMapCapacity * kCellSize);
+}
+
+// Only overlaps the game itself makes are read: a worker inside a building
+// site, whichever of the two the file names first. Anything else on taken
+// cells is damage (and would let a file stack sprites without limit).
+bool PlacementAllowed(DECOR kind, int x, int y) {
+  const cDefUnit* def = GetDefUnit(kind);
+  if (!def) return true;  // refused by the registry, with its own message
+  const bool worker = def->Categorie == CATEGORIE_WORKER;
+  for (int i = 0; i < def->Largeur; ++i) {
+    for (int j = 0; j < def->Hauteur; ++j) {
+      const cSprite* there = occupancy_grid[CellIndex(x + i, y + j)];
+      if (!there || !there->pDef) continue;
+      const bool there_worker = there->pDef->Categorie == CATEGORIE_WORKER;
+      const bool there_building = there->pDef->Categorie == CATEGORIE_BUILDING;
+      const bool site =
+          worker ? there_building : def->Categorie == CATEGORIE_BUILDING && there_worker;
+      if (!site) return false;
+    }
   }
-  return name;
+  return true;
 }
 
 void WriteWorldHead(FILE* file, const char* name) {
@@ -135,10 +153,8 @@ void WriteSprites(FILE* file) {
 // the size is known to fit the grids.
 bool ReadWorldHead(FILE* file) {
   LogFile& log = log_Fake_read;
-  int length = 0;
-  ReadInt32(file, length);
-  const std::string name = ReadName(file, length);
-  log << length << "\n" << name.c_str() << "\n";
+  const std::string name = ReadSavedName(file);
+  log << int(name.size()) << "\n" << name.c_str() << "\n";
   int mission = current_mission, width = tx_map, height = ty_map;
   ReadInt32(file, mission);
   ReadInt32(file, width);
@@ -174,6 +190,7 @@ bool ReadWorldHead(FILE* file) {
     ReadInt32(file, *values[i]);
     log << labels[i] << *values[i] << "\n";
   }
+  BoundView();
   return true;
 }
 
@@ -201,6 +218,10 @@ bool ReadSprite(FILE* file, RACE race) {
       << "py : " << y << "\n";
   if (!LiesOnMap(static_cast<DECOR>(kind), x, y)) {
     Fatal_Errors << " a sprite of the file lies outside the map : " << x << "," << y << "\n";
+    return false;
+  }
+  if (!PlacementAllowed(static_cast<DECOR>(kind), x, y)) {
+    Fatal_Errors << " a sprite of the file stands on another : " << x << "," << y << "\n";
     return false;
   }
   cSprite* sprite = AjouterSprite(race, static_cast<DECOR>(kind), x, y);
@@ -278,10 +299,24 @@ void ScanSlotNames() {
       slot_names[slot].reset();
       continue;
     }
-    int length = 0;
-    ReadInt32(file.get(), length);
-    slot_names[slot] = ReadName(file.get(), length);
+    slot_names[slot] = ReadSavedName(file.get());
   }
+}
+
+bool IsSavedCell(int value) {
+  return value >= -1 && value < kMapCapacity;
+}
+
+std::string ReadSavedName(FILE* file) {
+  int length = 0;
+  ReadInt32(file, length);
+  std::string name;
+  for (int i = 0; i < length; ++i) {
+    const int c = std::fgetc(file);
+    if (c == EOF) break;
+    if (i < kLongestName) name += static_cast<char>(c);
+  }
+  return name;
 }
 
 void WriteInt32(FILE* file, int value) {
@@ -341,9 +376,12 @@ void cSprite::Save(FILE* File) {
                 << "Present_In_Initial_Map : " << Present_In_Initial_Map << "\n";
 }
 
+// Hit points outside 1 .. kMostHitPoints are damage: a sprite read dead, or
+// with a number that blows would carry past the end of int, is set within.
 void cSprite::Read(FILE* File) {
   int tache = Tache;
   ReadInt32(File, PointsDeVie);
+  PointsDeVie = std::clamp(PointsDeVie, 1, kMostHitPoints);
   ReadInt32(File, tache);
   Tache = static_cast<TACHE>(tache);
   ReadFlag(File, visible);

@@ -1,6 +1,8 @@
 // The sprite base class and the registry: creation, removal, the world step.
 #include "world/sprites.h"
 
+#include <algorithm>
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -233,7 +235,9 @@ void cSprite::SignalRemoval() {}
 
 bool cSprite::Blesser(int degats) {
   if (pDef && pDef->Race == ORC && pDef->Categorie == CATEGORIE_BUILDING) under_attack = true;
-  PointsDeVie -= degats;
+  // Saturating: no number of blows carries the count past the end of int.
+  const long long left = static_cast<long long>(PointsDeVie) - degats;
+  PointsDeVie = static_cast<int>(std::clamp<long long>(left, INT_MIN, INT_MAX));
   return PointsDeVie < 1;
 }
 

@@ -73,11 +73,16 @@ TEST_F(Pictures, MissingAndDamagedFilesGiveNoSurfaceAndNoLog) {
   std::string huge = good;
   huge[18] = huge[19] = huge[20] = '\x7f';  // a width in the hundreds of millions
   WriteBytes("huge.bmp", huge);
+  std::string big_claim = good;  // 3000 pixels wide: more than any picture may be
+  big_claim[18] = char(3000 & 0xFF);
+  big_claim[19] = char(3000 >> 8);
+  big_claim[20] = big_claim[21] = 0;
+  WriteBytes("big_claim.bmp", big_claim);
   std::string bad_depth = good;
   bad_depth[28] = 13;  // no such depth
   WriteBytes("bad_depth.bmp", bad_depth);
   for (const char* name : {"absent.bmp", "empty.bmp", "truncated.bmp", "header_only.bmp",
-                           "text.bmp", "huge.bmp", "bad_depth.bmp"}) {
+                           "text.bmp", "huge.bmp", "big_claim.bmp", "bad_depth.bmp"}) {
     EXPECT_FALSE(Load(name)) << name;
   }
   EXPECT_FALSE(std::filesystem::exists("output/directX_errors.txt"));

@@ -122,3 +122,32 @@ TEST(HeadlessMouse, MousePositionsBecomeMotionFromWhereTheCursorWillBe) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Devices, DiagonalMotionIsMergedOnceAPollsWorthIsWaiting) {
+  mouse->SetDataFormat(&c_dfDIMouse);
+  mouse->Acquire();
+  for (int i = 0; i < 1000; ++i) platform::FeedMouseMotion(1, -1);
+  platform::FeedMouseButton(platform::MouseButton::kLeft, true);
+  platform::FeedMouseMotion(2, 0);
+  std::array<DIDEVICEOBJECTDATA, 16> records{};
+  long dx = 0, dy = 0;
+  std::vector<DWORD> offsets;
+  for (int reads = 0; reads < 3; ++reads) {
+    DWORD count = 16;
+    mouse->GetDeviceData(sizeof(DIDEVICEOBJECTDATA), records.data(), &count, 0);
+    for (DWORD i = 0; i < count; ++i) {
+      offsets.push_back(records[i].dwOfs);
+      if (records[i].dwOfs == DIMOFS_X) dx += static_cast<int>(records[i].dwData);
+      if (records[i].dwOfs == DIMOFS_Y) dy += static_cast<int>(records[i].dwData);
+    }
+  }
+  EXPECT_EQ(dx, 1002);
+  EXPECT_EQ(dy, -1000);
+  EXPECT_LE(offsets.size(), 20U);  // one poll's worth, then merged
+  ASSERT_GE(offsets.size(), 2U);
+  EXPECT_EQ(offsets[offsets.size() - 2], DIMOFS_BUTTON0);  // the button keeps its place
+}
+
+}  // namespace

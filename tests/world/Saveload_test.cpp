@@ -330,3 +330,53 @@ TEST_F(SavedGame, AFootprintOutsideTheMapStopsTheRead) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SavedGame, DamagedNumbersAreBroughtWithinWhatTheGameCouldHaveMade) {
+  Stream s;
+  s.Int(0).Int(1).Int(6).Int(6);
+  for (int i = 0; i < 36; ++i) s.Int(HERBE1);
+  for (int i = 0; i < 36; ++i) s.Byte(0);
+  s.Int(0).Int(0).Int(0).Int(0).Int(INT_MAX).Int(INT_MIN);  // the view
+  s.Int(3).Int(0).Int(0);
+  s.Record(GUERR, 1, 1, INT_MIN, ATTACK, true, true);
+  s.Record(ARCHE, 2, 1, INT_MAX, SANS_TACHE, true, true);
+  s.Record(PAYSA, 3, 1, 5, RECOLTE_OR, true, true)
+      .Int(INT_MAX)
+      .Int(4)
+      .Int(-2)
+      .Int(5)
+      .Int(-1)
+      .Int(127);  // mine x and wood x are damage
+  WriteBytes("damaged.bin", Stored(s.bytes()));
+  test::ResetWorldTo(6, 6);
+  ASSERT_TRUE(LoadGame("damaged.bin"));
+  EXPECT_EQ(scroll_x, kMapCapacity * kCellSize);
+  EXPECT_EQ(scroll_y, -kViewHeight);
+  ASSERT_EQ(Kinds(HUMAN), (std::vector<DECOR>{PAYSA, ARCHE, GUERR}));
+  auto* worker = dynamic_cast<cPaysan*>(sprite_lists[HUMAN]);
+  EXPECT_EQ(std::tie(worker->Xmine, worker->Ymine, worker->XBois, worker->YBois),
+            std::make_tuple(0, 4, 0, 5));
+  EXPECT_EQ(std::tie(worker->XHall, worker->YHall), std::make_tuple(-1, 127));
+  EXPECT_EQ(sprite_lists[HUMAN]->pNext->PointsDeVie, kMostHitPoints);
+  cSprite* soldier = sprite_lists[HUMAN]->pNext->pNext;
+  EXPECT_EQ(soldier->PointsDeVie, 1);
+  EXPECT_TRUE(soldier->Blesser(30));  // no wrap past the end of int
+}
+
+TEST_F(SavedGame, SpritesStackedOnTakenCellsStopTheReadButAWorkerInASiteDoesNot) {
+  Stream s = GrassHead(12, 12);
+  s.Int(5).Int(0).Int(0);
+  s.Record(PAYSA, 4, 4, 1000, CONSTUCTION, false, false).Int(0).Int(0).Int(0).Int(0).Int(0).Int(0);
+  s.Record(FERME, 4, 4, 1, SANS_TACHE, true, false);  // its site, around the hidden worker
+  s.Record(GUERR, 9, 9, 120, SANS_TACHE, true, true);
+  s.Record(GUERR, 9, 9, 120, SANS_TACHE, true, true);  // on the first soldier: damage
+  s.Record(ARCHE, 1, 1, 100, SANS_TACHE, true, true);
+  WriteBytes("stacked.bin", Stored(s.bytes()));
+  test::ResetWorldTo(12, 12);
+  ASSERT_TRUE(LoadGame("stacked.bin"));
+  EXPECT_EQ(Kinds(HUMAN), (std::vector<DECOR>{GUERR, FERME, PAYSA}));
+}
+
+}  // namespace

@@ -8,6 +8,7 @@
 #include "map/grid_blocks.h"
 #include "map/object_lines.h"
 #include "map/source_lines.h"
+#include "world/decors.h"
 
 namespace mapmaker {
 namespace {
@@ -101,7 +102,15 @@ class SourceReader {
     } else if (key == "view") {
       if (!Arguments(tokens, 2, line, "view X Y (pixels)") || !Once(key, line)) return;
       const std::optional<int> x = Number(tokens[1], line), y = Number(tokens[2], line);
-      if (x && y) map_.view = {*x, *y};
+      if (!x || !y) return;
+      // As far as the game's scrolling can take the view, and no farther.
+      if (*x < -kViewWidth || *x > kMapCapacity * kCellSize || *y < -kViewHeight ||
+          *y > kMapCapacity * kCellSize) {
+        errors_.push_back(
+            {line, "the view must lie within the map's reach (-520..4096, -480..4096)"});
+        return;
+      }
+      map_.view = {*x, *y};
     } else if (const auto number = numbers.find(key); number != numbers.end()) {
       if (!Arguments(tokens, 1, line, (key + " NUMBER").c_str()) || !Once(key, line)) return;
       if (const std::optional<int> value = Number(tokens[1], line)) *number->second = *value;

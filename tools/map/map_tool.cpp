@@ -22,9 +22,6 @@ constexpr const char* kUsage =
     "usage: quorvelnn-map compile SOURCE.map OUT.bin\n"
     "       quorvelnn-map decompile FILE.bin\n";
 
-// A saved name longer than this is taken as damage, as the game does.
-constexpr int kLongestName = 4096;
-
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
@@ -41,16 +38,9 @@ void Report(std::ostream& err, const std::string& file, const std::vector<MapErr
 
 // The reader only logs the name at the head of a file; the text needs it.
 std::string ReadSavedName(const std::string& path) {
-  std::string name;
   FILE* file = OpenTextFile(path, "rb");
-  if (!file) return name;
-  int length = 0;
-  ReadInt32(file, length);
-  for (int i = 0; i < std::min(length, kLongestName); ++i) {
-    const int c = std::fgetc(file);
-    if (c == EOF) break;
-    name += static_cast<char>(c);
-  }
+  if (!file) return {};
+  std::string name = ::ReadSavedName(file);
   std::fclose(file);
   return name;
 }

@@ -57,11 +57,34 @@ MapObject ObjectOf(const cSprite& sprite, RACE race) {
   return object;
 }
 
+LPDIRECTDRAWSURFACE MakeSurface(IDirectDraw* dd, int width, int height) {
+  DDSURFACEDESC desc{};
+  desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+  desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+  desc.dwWidth = DWORD(width);
+  desc.dwHeight = DWORD(height);
+  LPDIRECTDRAWSURFACE surface;
+  return dd->CreateSurface(&desc, &surface, nullptr) == DD_OK ? surface : nullptr;
+}
+
+// The explored area is drawn into the minimap as it opens. The tool has no
+// screen: it gives the minimap surfaces of its own, kept to the end, rather
+// than filling the game's logs with drawings that failed.
+void GiveMinimapSurfaces() {
+  static IDirectDraw* dd = nullptr;
+  if (minimap_surface) return;
+  if (!dd && DirectDrawCreate(nullptr, &dd, nullptr) != DD_OK) return;
+  minimap_surface = MakeSurface(dd, kMapCapacity, kMapCapacity);
+  minimap_compose_surface = MakeSurface(dd, kMapCapacity, kMapCapacity);
+  mini_surface = MakeSurface(dd, 6, 1);
+}
+
 }  // namespace
 
 void PrepareWorldModel() {
   if (!WeaponOfType(CIMITAR)) InitWeapons();
   if (!GetDefUnit(PAYSA)) InitDefUnits();
+  GiveMinimapSurfaces();
 }
 
 bool BuildWorld(const MapSource& map, std::vector<MapError>& errors) {

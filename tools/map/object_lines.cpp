@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "world/Saveload.h"
 #include "world/sprites_defs.h"
 
 namespace mapmaker {
@@ -46,6 +47,9 @@ bool ReadField(const std::string& key, const std::string& value, MapObject& obje
   if (key == "hp") {
     const std::optional<int> hp = ParseInt(value);
     if (!hp) return fail("bad number " + QuoteText(value) + " for hp");
+    if (*hp < 1 || *hp > kMostHitPoints) {
+      return fail("hp must lie between 1 and " + std::to_string(kMostHitPoints));
+    }
     object.hit_points = *hp;
   } else if (key == "task") {
     const std::optional<TACHE> task = TaskOfWord(value);
@@ -59,6 +63,9 @@ bool ReadField(const std::string& key, const std::string& value, MapObject& obje
     if (!worker) return fail(key + "= is for workers (PAYSA, OPAYS) only");
     const std::optional<std::pair<int, int>> cell = ParsePair(value);
     if (!cell) return fail("bad cell " + QuoteText(value) + " for " + key + " (write x,y)");
+    if (!IsSavedCell(cell->first) || !IsSavedCell(cell->second)) {
+      return fail(key + "= must name a cell from -1 to 127 either way");
+    }
     std::optional<Cell>& place = key == "mine"   ? object.mine
                                  : key == "wood" ? object.wood
                                                  : object.hall;
