@@ -8,22 +8,6 @@ namespace {
 
 constexpr std::uint32_t kRed = 0xFF0000;
 
-// Whether the screenshot shows the rectangle of a picture at (x, y).
-::testing::AssertionResult ShowsPicture(const platform::Image& shot, const char* picture, int sx,
-                                        int sy, int width, int height, int x, int y) {
-  const std::optional<platform::Image> sheet = test::DisplayedPicture(picture);
-  if (!sheet) return ::testing::AssertionFailure() << "no " << picture;
-  for (int dy = 0; dy < height; ++dy) {
-    for (int dx = 0; dx < width; ++dx) {
-      if (shot.at(x + dx, y + dy) != sheet->at(sx + dx, sy + dy)) {
-        return ::testing::AssertionFailure()
-               << picture << " differs at (" << x + dx << "," << y + dy << ")";
-      }
-    }
-  }
-  return ::testing::AssertionSuccess();
-}
-
 TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
   test::GameTree game;
   const std::string script =
@@ -44,9 +28,9 @@ TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
   ASSERT_TRUE(map && band && selected);
 
   // Grass at cell (0, 0): the first tile of the terrain sheet.
-  EXPECT_TRUE(ShowsPicture(*map, "unit.bmp", 1, 1, 32, 32, 0, 0));
+  EXPECT_TRUE(test::ShowsPicture(*map, "unit.bmp", 1, 1, 32, 32, 0, 0));
   // The human hall at cell (2, 2): its 128-pixel picture, third on the grid.
-  EXPECT_TRUE(ShowsPicture(*map, "batis_humains.bmp", 2 * 129 + 1, 1, 120, 128, 64, 64));
+  EXPECT_TRUE(test::ShowsPicture(*map, "batis_humains.bmp", 2 * 129 + 1, 1, 120, 128, 64, 64));
   // The minimap: the view's frame from its top-left corner, the hall in the
   // human colour (the map is shrunk to half in the panel).
   const auto mini = test::DisplayedPicture("mini.bmp");
@@ -62,9 +46,9 @@ TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
   EXPECT_NE(selected->at(170, 200), kRed);
   // Column by column: the worker at (6, 6) takes slot 0, the soldier at
   // (8, 7) slot 1, each drawn in its panel cell.
-  EXPECT_TRUE(ShowsPicture(*map, "edit_game.bmp", 528, 246, 48, 40, 528, 246));
-  EXPECT_TRUE(ShowsPicture(*selected, "icones.bmp", 0, 39, 48, 40, 528, 246));
-  EXPECT_TRUE(ShowsPicture(*selected, "icones.bmp", 0, 78, 48, 40, 580, 246));
+  EXPECT_TRUE(test::ShowsPicture(*map, "edit_game.bmp", 528, 246, 48, 40, 528, 246));
+  EXPECT_TRUE(test::ShowsPicture(*selected, "icones.bmp", 0, 39, 48, 40, 528, 246));
+  EXPECT_TRUE(test::ShowsPicture(*selected, "icones.bmp", 0, 78, 48, 40, 580, 246));
 }
 
 }  // namespace

@@ -70,19 +70,11 @@ constexpr std::uint32_t kRed = 0xFF0000;
 ::testing::AssertionResult ShowsText(const platform::Image& shot, const std::string& text, int x,
                                      int y) {
   InitFont();
-  const std::optional<platform::Image> font = test::DisplayedPicture("font1.bmp");
-  if (!font) return ::testing::AssertionFailure() << "no font picture";
   for (char c : text) {
     const auto code = static_cast<unsigned char>(c);
-    const int gx = (code % 40) * 16 + 1, gy = char_row[code];
-    for (int dy = 0; dy < 15; ++dy) {
-      for (int dx = 0; dx < char_width[code]; ++dx) {
-        if (shot.at(x + dx, y + dy) != font->at(gx + dx, gy + dy)) {
-          return ::testing::AssertionFailure()
-                 << "glyph '" << c << "' differs at (" << x + dx << "," << y + dy << ")";
-        }
-      }
-    }
+    ::testing::AssertionResult shown = test::ShowsPicture(
+        shot, "font1.bmp", (code % 40) * 16 + 1, char_row[code], char_width[code], 15, x, y);
+    if (!shown) return shown << " in the glyph '" << c << "'";
     x += char_width[code];
   }
   return ::testing::AssertionSuccess();
@@ -90,21 +82,7 @@ constexpr std::uint32_t kRed = 0xFF0000;
 
 // Whether the cursor's picture is drawn at (x, y) wherever it is not transparent.
 ::testing::AssertionResult ShowsCursor(const platform::Image& shot, int x, int y) {
-  const std::optional<platform::Image> cursor = test::DisplayedPicture("cursor001.bmp");
-  if (!cursor) return ::testing::AssertionFailure() << "no cursor picture";
-  const std::uint32_t key = cursor->at(0, 0);
-  int drawn = 0;
-  for (int dy = 0; dy < 15; ++dy) {
-    for (int dx = 0; dx < 12; ++dx) {
-      if (cursor->at(dx, dy) == key) continue;
-      if (shot.at(x + dx, y + dy) != cursor->at(dx, dy)) {
-        return ::testing::AssertionFailure() << "cursor differs at (" << dx << "," << dy << ")";
-      }
-      ++drawn;
-    }
-  }
-  if (drawn < 20) return ::testing::AssertionFailure() << "cursor almost empty";
-  return ::testing::AssertionSuccess();
+  return test::ShowsPicture(shot, "cursor001.bmp", 0, 0, 12, 15, x, y, /*keyed=*/true);
 }
 
 TEST(MenuEndToEnd, IntroMenuBoxesNameAndQuit) {

@@ -4,10 +4,9 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "frame/dix.h"
 #include "platform/bitmap_file.h"
+#include "support/files.h"
 #include "support/scratch.h"
 #include "support/surfaces.h"
 
@@ -18,12 +17,8 @@ class Pictures : public ::testing::Test {
   LPDIRECTDRAWSURFACE Load(const std::string& name) {
     return factory.Adopt(DDLoadBitmap(factory.dd(), ("../graphics/" + name).c_str(), 0, 0));
   }
-  void WriteBytes(const std::string& name, const std::string& bytes) {
-    std::ofstream((tree.graphics() / name).string(), std::ios::binary) << bytes;
-  }
-  std::string ReadBytes(const std::string& name) {
-    std::ifstream in((tree.graphics() / name).string(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+  void Write(const std::string& name, const std::string& bytes) {
+    test::WriteBytes(tree.graphics() / name, bytes);
   }
 
   test::ScratchTree tree;
@@ -65,41 +60,35 @@ TEST_F(Pictures, PalettedPicturesLoadToo) {
 
 TEST_F(Pictures, MissingAndDamagedFilesGiveNoSurfaceAndNoLog) {
   tree.WritePicture("good.bmp", Checker());
-  const std::string good = ReadBytes("good.bmp");
-  WriteBytes("empty.bmp", "");
-  WriteBytes("truncated.bmp", good.substr(0, good.size() - 7));
-  WriteBytes("header_only.bmp", good.substr(0, 30));
-  WriteBytes("text.bmp", "this is not a picture at all, only words.");
-  std::string huge = good;
+  const std::string good = test::ReadBytes(tree.graphics() / "good.bmp");
+  std::string huge = good, big_claim = good, bad_depth = good;
   huge[18] = huge[19] = huge[20] = '\x7f';  // a width in the hundreds of millions
-  WriteBytes("huge.bmp", huge);
-  std::string big_claim = good;  // 3000 pixels wide: more than any picture may be
-  big_claim[18] = char(3000 & 0xFF);
-  big_claim[19] = char(3000 >> 8);
-  big_claim[20] = big_claim[21] = 0;
-  WriteBytes("big_claim.bmp", big_claim);
-  std::string bad_depth = good;
+  // 3000 pixels wide: more than any picture may be.
+  big_claim.replace(18, 4, std::string("\xB8\x0B\0\0", 4));
   bad_depth[28] = 13;  // no such depth
-  WriteBytes("bad_depth.bmp", bad_depth);
-  for (const char* name : {"absent.bmp", "empty.bmp", "truncated.bmp", "header_only.bmp",
-                           "text.bmp", "huge.bmp", "big_claim.bmp", "bad_depth.bmp"}) {
+  const std::pair<const char*, std::string> damaged[] = {
+      {"empty.bmp", ""},
+      {"truncated.bmp", good.substr(0, good.size() - 7)},
+      {"header_only.bmp", good.substr(0, 30)},
+      {"text.bmp", "this is not a picture at all, only words."},
+      {"huge.bmp", huge},
+      {"big_claim.bmp", big_claim},
+      {"bad_depth.bmp", bad_depth}};
+  EXPECT_FALSE(Load("absent.bmp"));
+  for (const auto& [name, bytes] : damaged) {
+    Write(name, bytes);
     EXPECT_FALSE(Load(name)) << name;
   }
   EXPECT_FALSE(std::filesystem::exists("output/directX_errors.txt"));
   EXPECT_FALSE(std::filesystem::exists("output/Fatal_Errors.txt"));
 }
 
-TEST_F(Pictures, CopyingFromOrIntoNothingFails) {
+// And copying from or into nothing fails.
+TEST_F(Pictures, ColourMatchReadsTheTopLeftPixelAndLeavesItAlone) {
   tree.WritePicture("good.bmp", Checker());
   LPDIRECTDRAWSURFACE s = Load("good.bmp");
   EXPECT_EQ(DDCopyBitmap(nullptr, nullptr, 0, 0, 0, 0), E_FAIL);
   EXPECT_EQ(DDCopyBitmap(s, nullptr, 0, 0, 0, 0), E_FAIL);
-  EXPECT_EQ(s.get()->PixelAt(0, 0), 0xF81F);
-}
-
-TEST_F(Pictures, ColourMatchReadsTheTopLeftPixelAndLeavesItAlone) {
-  tree.WritePicture("good.bmp", Checker());
-  LPDIRECTDRAWSURFACE s = Load("good.bmp");
   EXPECT_EQ(DDColorMatch(s, CLR_INVALID), 0xF81FUL);
   EXPECT_EQ(DDColorMatch(s, RGB(0, 0, 255)), 0x001FUL);
   EXPECT_EQ(s.get()->PixelAt(0, 0), 0xF81F);

@@ -8,35 +8,26 @@
 
 namespace {
 
-TEST(LogFile, IntegersBelowTenGetALeadingZero) {
+// Integers below ten get a leading zero; texts, bools, floats, characters,
+// pointers and result codes have their own forms; a log appends across
+// objects and runs.
+TEST(LogFile, ValuesAreWrittenInTheirFormsAndAppended) {
   test::ScratchTree tree;
-  LogFile log("output/values.txt");
-  log << 5 << "," << 12 << "\n" << -3 << " " << 0 << " " << 9;
-  log << " " << 10U << " " << 9U << " " << DWORD(0) << " " << DWORD(250) << " " << DWORD(1500);
-  EXPECT_EQ(tree.Log("values.txt"), "05,12\n-3 00 09 10 09 00 0250 01500");
-}
-
-TEST(LogFile, TextsBoolsFloatsCharsAndPointers) {
-  test::ScratchTree tree;
-  LogFile log("output/misc.txt");
   const char* null_text = nullptr;
-  log << "100% sure" << null_text << true << false << 'x' << 1.5f << " ";
-  log << reinterpret_cast<const void*>(0x1A2B) << " " << static_cast<const void*>(nullptr);
-  EXPECT_EQ(tree.Log("misc.txt"), "100% sureNULL STRINGtruefalsex1.500000 1A2Bd 0d");
-}
-
-TEST(LogFile, ResultCodesAreWrittenByName) {
-  test::ScratchTree tree;
-  LogFile log("output/codes.txt");
-  log << DDERR_SURFACELOST << " " << DDERR_INVALIDRECT << " " << DD_OK;
-  EXPECT_EQ(tree.Log("codes.txt"), "DDERR_SURFACELOST DDERR_INVALIDRECT DD_OK");
-}
-
-TEST(LogFile, AppendsAcrossObjectsAndRuns) {
-  test::ScratchTree tree;
-  LogFile("output/grow.txt") << "first\n";
-  LogFile("output/grow.txt") << "second\n";
-  EXPECT_EQ(tree.Log("grow.txt"), "first\nsecond\n");
+  {
+    LogFile log("output/values.txt");
+    log << 5 << "," << 12 << "\n" << -3 << " " << 0 << " " << 9;
+    log << " " << 10U << " " << 9U << " " << DWORD(0) << " " << DWORD(250) << " " << DWORD(1500);
+    log << "\n"
+        << "100% sure" << null_text << true << false << 'x' << 1.5f << " ";
+    log << reinterpret_cast<const void*>(0x1A2B) << " " << static_cast<const void*>(nullptr);
+  }
+  LogFile("output/values.txt") << "\n"
+                               << DDERR_SURFACELOST << " " << DDERR_INVALIDRECT << " " << DD_OK;
+  EXPECT_EQ(tree.Log("values.txt"),
+            "05,12\n-3 00 09 10 09 00 0250 01500\n"
+            "100% sureNULL STRINGtruefalsex1.500000 1A2Bd 0d\n"
+            "DDERR_SURFACELOST DDERR_INVALIDRECT DD_OK");
 }
 
 TEST(LogFile, WritesAreSkippedWithoutTheOutputDirectory) {
@@ -47,7 +38,9 @@ TEST(LogFile, WritesAreSkippedWithoutTheOutputDirectory) {
   EXPECT_FALSE(std::filesystem::exists("output"));
 }
 
-TEST(ReportDXError, WritesFailuresOnlyWithTheirContext) {
+// DirectX failures are reported with their context, successes not; the
+// error banner frames its text in the temp log.
+TEST(ReportDXError, WritesFailuresOnlyWithTheirContextAndTheBannerItsFrame) {
   test::ScratchTree tree;
   ReportDXError("context A", DD_OK);
   ReportDXError("context B", S_FALSE);
@@ -56,10 +49,6 @@ TEST(ReportDXError, WritesFailuresOnlyWithTheirContext) {
   ReportDXMessage("a message");
   EXPECT_EQ(tree.Log("directX_errors.txt"),
             "ERROR DirectX : ddutil something\n  ----->DDERR_INVALIDPARAMS\n\na message\n");
-}
-
-TEST(ErrorBanner, FramesTheTextInTheTempLog) {
-  test::ScratchTree tree;
   ErrorBanner("something went wrong");
   EXPECT_EQ(tree.Log("temp.txt"),
             "***************************  ERROR ***********************************\n"

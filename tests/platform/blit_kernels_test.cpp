@@ -24,6 +24,25 @@ struct Image {
   std::uint16_t At(int x, int y) const { return pixels[std::size_t(y) * width + x]; }
 };
 
+void Write(LPDIRECTDRAWSURFACE surface, const Image& image) {
+  DDSURFACEDESC desc{};
+  ASSERT_EQ(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
+  for (int y = 0; y < image.height; ++y) {
+    auto* row =
+        reinterpret_cast<std::uint16_t*>(static_cast<char*>(desc.lpSurface) + y * desc.lPitch);
+    for (int x = 0; x < image.width; ++x) row[x] = image.At(x, y);
+  }
+  ASSERT_EQ(surface->Unlock(nullptr), DD_OK);
+}
+
+Image Read(LPDIRECTDRAWSURFACE surface) {
+  Image image{surface->Width(), surface->Height(), {}};
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) image.pixels.push_back(surface->PixelAt(x, y));
+  }
+  return image;
+}
+
 class BlitKernels : public ::testing::Test {
  protected:
   LPDIRECTDRAWSURFACE Make(const Image& image) {
@@ -38,25 +57,6 @@ class BlitKernels : public ::testing::Test {
     DDCOLORKEY key{kKey, kKey};
     EXPECT_EQ(surface->SetColorKey(DDCKEY_SRCBLT, &key), DD_OK);
     return surface;
-  }
-
-  static void Write(LPDIRECTDRAWSURFACE surface, const Image& image) {
-    DDSURFACEDESC desc{};
-    ASSERT_EQ(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DD_OK);
-    for (int y = 0; y < image.height; ++y) {
-      auto* row =
-          reinterpret_cast<std::uint16_t*>(static_cast<char*>(desc.lpSurface) + y * desc.lPitch);
-      for (int x = 0; x < image.width; ++x) row[x] = image.At(x, y);
-    }
-    ASSERT_EQ(surface->Unlock(nullptr), DD_OK);
-  }
-
-  static Image Read(LPDIRECTDRAWSURFACE surface) {
-    Image image{surface->Width(), surface->Height(), {}};
-    for (int y = 0; y < image.height; ++y) {
-      for (int x = 0; x < image.width; ++x) image.pixels.push_back(surface->PixelAt(x, y));
-    }
-    return image;
   }
 
  private:
@@ -110,6 +110,20 @@ std::string Describe(const RECT& r) {
          std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
 }
 
+// Lays `before` into `dest`, blits `src` of the source (whose pixels are
+// `sheet`) onto `to` and compares the whole destination with the reference.
+bool BlitsLikeReference(LPDIRECTDRAWSURFACE dest, const Image& before, LPDIRECTDRAWSURFACE source,
+                        const Image& sheet, RECT src, RECT to, bool keyed) {
+  Write(dest, before);
+  RECT from = src, onto = to;
+  EXPECT_EQ(dest->Blt(&onto, source, &from, keyed ? DDBLT_KEYSRC : 0, nullptr), DD_OK);
+  Image expected = before;
+  ReferenceBlt(expected, to, sheet, src, keyed);
+  const bool same = Read(dest).pixels == expected.pixels;
+  EXPECT_TRUE(same) << (keyed ? "keyed " : "opaque ") << Describe(src) << " onto " << Describe(to);
+  return same;
+}
+
 TEST_F(BlitKernels, KeyedSubRectanglesMatchReferenceAtEveryRunEdge) {
   const Image sheet = Patterned(70, 7, kRuns);
   LPDIRECTDRAWSURFACE source = MakeKeyed(sheet);
@@ -119,30 +133,14 @@ TEST_F(BlitKernels, KeyedSubRectanglesMatchReferenceAtEveryRunEdge) {
   for (const auto& [top, bottom] : row_ranges) {
     for (LONG left = 0; left < sheet.width; ++left) {
       for (LONG right = left + 1; right <= sheet.width; ++right) {
-        Write(dest, background);
-        RECT src{left, top, right, bottom};
-        RECT to{3, 1, 3 + right - left, 1 + bottom - top};
-        ASSERT_EQ(dest->Blt(&to, source, &src, DDBLT_KEYSRC | DDBLT_WAIT, nullptr), DD_OK);
-        Image expected = background;
-        ReferenceBlt(expected, to, sheet, src, true);
-        ASSERT_EQ(Read(dest).pixels, expected.pixels) << "source " << Describe(src);
+        const RECT to{3, 1, 3 + right - left, 1 + bottom - top};
+        if (!BlitsLikeReference(dest, background, source, sheet, {left, top, right, bottom}, to,
+                                true)) {
+          return;
+        }
       }
     }
   }
-}
-
-TEST_F(BlitKernels, KeyedRunCrossingBothEdgesIsCutToTheRectangle) {
-  // One opaque run over columns 2..9; the blit takes columns 4..7 only.
-  const Image sheet = Patterned(12, 1, {"..XXXXXXXX.."});
-  LPDIRECTDRAWSURFACE source = MakeKeyed(sheet);
-  LPDIRECTDRAWSURFACE dest = Make(Filled(8, 1, kBackground));
-  RECT src{4, 0, 8, 1};
-  RECT to{2, 0, 6, 1};
-  ASSERT_EQ(dest->Blt(&to, source, &src, DDBLT_KEYSRC, nullptr), DD_OK);
-  const std::vector<std::uint16_t> expected = {kBackground,    kBackground,    sheet.At(4, 0),
-                                               sheet.At(5, 0), sheet.At(6, 0), sheet.At(7, 0),
-                                               kBackground,    kBackground};
-  EXPECT_EQ(Read(dest).pixels, expected);
 }
 
 TEST_F(BlitKernels, KeyedBlitUsesNewPixelsAndKeyAfterChanges) {
@@ -151,11 +149,8 @@ TEST_F(BlitKernels, KeyedBlitUsesNewPixelsAndKeyAfterChanges) {
   const Image background = Filled(23, 7, kBackground);
   LPDIRECTDRAWSURFACE dest = Make(background);
   auto expect_copy = [&](const char* after) {
-    Write(dest, background);
-    ASSERT_EQ(dest->Blt(nullptr, source, nullptr, DDBLT_KEYSRC, nullptr), DD_OK);
-    Image expected = background;
-    ReferenceBlt(expected, RECT{0, 0, 23, 7}, sheet, RECT{0, 0, 23, 7}, true);
-    EXPECT_EQ(Read(dest).pixels, expected.pixels) << "after " << after;
+    const RECT whole{0, 0, 23, 7};
+    EXPECT_TRUE(BlitsLikeReference(dest, background, source, sheet, whole, whole, true)) << after;
   };
   expect_copy("the first blit");
 
@@ -163,14 +158,19 @@ TEST_F(BlitKernels, KeyedBlitUsesNewPixelsAndKeyAfterChanges) {
   Write(source, sheet);
   expect_copy("a lock");
 
-  // Drawing into the sheet changes its runs too.
+  // Drawing into the sheet, by a copy or a fill, changes its runs too.
   LPDIRECTDRAWSURFACE patch = Make(Filled(5, 3, kKey));
   RECT area{6, 2, 11, 5};
   ASSERT_EQ(source->Blt(&area, patch, nullptr, 0, nullptr), DD_OK);
-  for (int y = 2; y < 5; ++y) {
-    for (int x = 6; x < 11; ++x) sheet.At(x, y) = kKey;
+  DDBLTFX fill{sizeof(DDBLTFX), kKey};
+  RECT filled{14, 0, 20, 2};
+  ASSERT_EQ(source->Blt(&filled, nullptr, nullptr, DDBLT_COLORFILL, &fill), DD_OK);
+  for (int y = 0; y < 5; ++y) {
+    for (int x = 0; x < 23; ++x) {
+      if ((y >= 2 && x >= 6 && x < 11) || (y < 2 && x >= 14 && x < 20)) sheet.At(x, y) = kKey;
+    }
   }
-  expect_copy("a blit into the sheet");
+  expect_copy("a blit and a fill into the sheet");
 
   // A new key: the old key colour becomes opaque, the new one transparent.
   const std::uint16_t new_key = sheet.At(0, 0);
@@ -207,36 +207,22 @@ TEST_F(BlitKernels, StretchedBlitsMatchReferenceKeyedAndOpaque) {
       {{1, 1, 22, 6}, {50, 0, 60, 20}},  // narrower, taller
   };
   for (const auto& [src, to] : sizes) {
-    for (bool keyed : {false, true}) {
-      Write(dest, background);
-      RECT from = src, onto = to;
-      const DWORD flags = keyed ? DDBLT_KEYSRC : 0;
-      ASSERT_EQ(dest->Blt(&onto, source, &from, flags, nullptr), DD_OK);
-      Image expected = background;
-      ReferenceBlt(expected, to, sheet, src, keyed);
-      EXPECT_EQ(Read(dest).pixels, expected.pixels)
-          << (keyed ? "keyed " : "opaque ") << Describe(src) << " onto " << Describe(to);
-    }
+    for (bool keyed : {false, true})
+      BlitsLikeReference(dest, background, source, sheet, src, to, keyed);
   }
 }
 
 TEST_F(BlitKernels, OverlappingCopiesWithinOneSurfaceReadTheOldPixels) {
   const Image sheet = Patterned(23, 7, kRuns);
+  LPDIRECTDRAWSURFACE surface = MakeKeyed(sheet);
   const RECT moves[][2] = {
       {{0, 0, 20, 5}, {3, 2, 23, 7}},  // down and right
       {{3, 2, 23, 7}, {0, 0, 20, 5}},  // up and left
       {{0, 0, 23, 4}, {0, 1, 23, 7}},  // stretched downward
   };
   for (const auto& [src, to] : moves) {
-    for (bool keyed : {false, true}) {
-      LPDIRECTDRAWSURFACE surface = MakeKeyed(sheet);
-      RECT from = src, onto = to;
-      ASSERT_EQ(surface->Blt(&onto, surface, &from, keyed ? DDBLT_KEYSRC : 0, nullptr), DD_OK);
-      Image expected = sheet;
-      ReferenceBlt(expected, to, sheet, src, keyed);
-      EXPECT_EQ(Read(surface).pixels, expected.pixels)
-          << (keyed ? "keyed " : "opaque ") << Describe(src) << " onto " << Describe(to);
-    }
+    for (bool keyed : {false, true})
+      BlitsLikeReference(surface, sheet, surface, sheet, src, to, keyed);
   }
 }
 
@@ -245,17 +231,14 @@ TEST_F(BlitKernels, RectanglesOutsideASurfaceFailAndDrawNothing) {
   LPDIRECTDRAWSURFACE source = MakeKeyed(sheet);
   const Image background = Filled(30, 9, kBackground);
   LPDIRECTDRAWSURFACE dest = Make(background);
-  const RECT bad_sources[] = {{-1, 0, 5, 5}, {0, 0, 24, 5}, {0, 3, 5, 8}, {4, 0, 4, 5}};
-  for (RECT src : bad_sources) {
-    RECT to{0, 0, 5, 5};
+  // A source rectangle, then a destination one, off its surface or empty.
+  RECT bad[][2] = {{{-1, 0, 5, 5}, {0, 0, 5, 5}}, {{0, 0, 24, 5}, {0, 0, 5, 5}},
+                   {{0, 3, 5, 8}, {0, 0, 5, 5}},  {{4, 0, 4, 5}, {0, 0, 5, 5}},
+                   {{0, 0, 5, 5}, {-1, 0, 5, 5}}, {{0, 0, 5, 5}, {0, 0, 31, 5}},
+                   {{0, 0, 5, 5}, {0, 5, 5, 10}}, {{0, 0, 5, 5}, {5, 5, 3, 8}}};
+  for (auto& [src, to] : bad) {
     EXPECT_EQ(dest->Blt(&to, source, &src, DDBLT_KEYSRC, nullptr), DDERR_INVALIDRECT)
-        << Describe(src);
-  }
-  const RECT bad_dests[] = {{-1, 0, 5, 5}, {0, 0, 31, 5}, {0, 5, 5, 10}, {5, 5, 3, 8}};
-  for (RECT to : bad_dests) {
-    RECT src{0, 0, 5, 5};
-    EXPECT_EQ(dest->Blt(&to, source, &src, DDBLT_KEYSRC, nullptr), DDERR_INVALIDRECT)
-        << Describe(to);
+        << Describe(src) << " onto " << Describe(to);
   }
   EXPECT_EQ(dest->Blt(nullptr, nullptr, nullptr, DDBLT_KEYSRC, nullptr), DDERR_INVALIDPARAMS);
   EXPECT_EQ(Read(dest).pixels, background.pixels);

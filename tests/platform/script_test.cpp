@@ -9,8 +9,6 @@
 
 namespace {
 
-using Kind = platform::ScriptCommand::Kind;
-
 TEST(Script, CommandsAreReadInFrameOrderWithCommentsAndBlankLines) {
   const platform::ScriptParse parsed = platform::ParseScript(
       "# a comment\n"
@@ -22,21 +20,16 @@ TEST(Script, CommandsAreReadInFrameOrderWithCommentsAndBlankLines) {
       "at 5 right up\n"
       "at 7 close\n");
   ASSERT_EQ(parsed.error, "");
-  const auto& c = parsed.script.commands;
-  ASSERT_EQ(c.size(), 6U);
-  EXPECT_EQ(c[0].kind, Kind::kMove);
-  EXPECT_EQ(c[0].a, -3);
-  EXPECT_EQ(c[0].b, 4);
-  EXPECT_EQ(c[1].kind, Kind::kMouse);  // same frame: file order kept
-  EXPECT_EQ(c[2].kind, Kind::kKey);
-  EXPECT_EQ(c[2].a, 28);
-  EXPECT_TRUE(c[2].down);
-  EXPECT_EQ(c[3].kind, Kind::kRight);
-  EXPECT_FALSE(c[3].down);
-  EXPECT_EQ(c[4].kind, Kind::kClose);
-  EXPECT_EQ(c[5].kind, Kind::kShot);
-  EXPECT_EQ(c[5].name, "after");
-  EXPECT_EQ(c[5].frame, 9);
+  // Every field of each command, in the order read.
+  constexpr const char* kKinds[] = {"move", "mouse", "left", "right", "key", "shot", "close"};
+  std::vector<std::string> read;
+  for (const platform::ScriptCommand& c : parsed.script.commands) {
+    read.push_back(std::to_string(c.frame) + " " + kKinds[int(c.kind)] + " " + std::to_string(c.a) +
+                   " " + std::to_string(c.b) + (c.down ? " down" : " up") + " " + c.name);
+  }
+  EXPECT_EQ(read, (std::vector<std::string>{"2 move -3 4 up ", "2 mouse 100 50 up ",
+                                            "5 key 28 0 down ", "5 right 0 0 up ",
+                                            "7 close 0 0 up ", "9 shot 0 0 up after"}));
 }
 
 TEST(Script, MalformedLinesNameTheirLine) {

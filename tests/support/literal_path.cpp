@@ -25,7 +25,8 @@ bool OnGrids(int x, int y) {
   return x >= 0 && y >= 0 && x < kMapCapacity && y < kMapCapacity;
 }
 
-void Fail(WalkState& walk) {
+void Fail(WalkState& walk, bool walk_back_gave_up = false) {
+  walk.walk_back_gave_up = walk_back_gave_up;
   walk.trajet.fill(PathCell{0, 0});
   walk.x_objectif = walk.y_objectif = 0;
   walk.tache = SANS_TACHE;
@@ -70,15 +71,7 @@ void SetEntry(WalkState& walk, int k, int x, int y) {
 }  // namespace
 
 WalkState WalkStateOf(const cHumanoide& unit) {
-  WalkState walk;
-  walk.px = unit.Px;
-  walk.py = unit.Py;
-  walk.trajet = unit.Trajet;
-  walk.x_objectif = unit.XObjectif;
-  walk.y_objectif = unit.YObjectif;
-  walk.tache = unit.Tache;
-  walk.ordre = unit.Ordre;
-  return walk;
+  return {unit.Px, unit.Py, unit.Trajet, unit.XObjectif, unit.YObjectif, unit.Tache, unit.Ordre};
 }
 
 void LiteralTrouverTrajet(WalkState& walk, int XBut, int YBut) {
@@ -90,22 +83,15 @@ void LiteralTrouverTrajet(WalkState& walk, int XBut, int YBut) {
   for (auto& column : *d) column.fill(-1);
   if (OnGrids(walk.px, walk.py)) (*d)[walk.px][walk.py] = 0;
   int level = 0;
-  int sweeps = 0;
   do {
-    if (++sweeps > 256) return Fail(walk);
-    Sweep(*d, level);
-    ++level;
+    if (level == 256) return Fail(walk);
+    Sweep(*d, level++);
   } while (DistanceAt(*d, XBut, YBut) == -1);
 
   SetEntry(walk, level, XBut, YBut);
   int cx = XBut, cy = YBut;
-  int steps = 0;
-  while (true) {
-    if (++steps > 250) {
-      Fail(walk);
-      walk.walk_back_gave_up = true;
-      return;
-    }
+  for (int steps = 1;; ++steps) {
+    if (steps > 250) return Fail(walk, true);
     --level;
     for (const Step& s : kWalkBack) {
       const int nx = cx + s.dx, ny = cy + s.dy;

@@ -75,4 +75,22 @@ std::optional<platform::Image> DisplayedPicture(const std::string& name) {
   return image;
 }
 
+::testing::AssertionResult ShowsPicture(const platform::Image& shot, const std::string& picture,
+                                        int sx, int sy, int width, int height, int x, int y,
+                                        bool keyed) {
+  const std::optional<platform::Image> sheet = DisplayedPicture(picture);
+  if (!sheet) return ::testing::AssertionFailure() << "no " << picture;
+  for (int dy = 0; dy < height; ++dy) {
+    for (int dx = 0; dx < width; ++dx) {
+      const std::uint32_t pixel = sheet->at(sx + dx, sy + dy);
+      if (keyed && pixel == sheet->at(0, 0)) continue;
+      if (shot.at(x + dx, y + dy) != pixel) {
+        return ::testing::AssertionFailure()
+               << picture << " differs at (" << x + dx << "," << y + dy << ")";
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
 }  // namespace test

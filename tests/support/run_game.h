@@ -1,6 +1,8 @@
 // Runs the real program in a scratch runtime tree, as a player's machine would.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -36,5 +38,12 @@ class GameTree {
 
 // The picture the program loads, as the 16-bit display shows it.
 std::optional<platform::Image> DisplayedPicture(const std::string& name);
+
+// Whether the screenshot shows the rectangle of the picture at (sx, sy),
+// width x height, at (x, y); where `keyed`, but for the picture's pixels of
+// its top-left pixel's colour.
+::testing::AssertionResult ShowsPicture(const platform::Image& shot, const std::string& picture,
+                                        int sx, int sy, int width, int height, int x, int y,
+                                        bool keyed = false);
 
 }  // namespace test

@@ -2,14 +2,13 @@
 #include "support/scratch.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "frame/dix.h"
 #include "frame/dix8.h"
 #include "frame/main.h"
 #include "frame/poll_IO.h"
 #include "platform/win32.h"
+#include "support/files.h"
 
 namespace test {
 namespace {
@@ -47,10 +46,7 @@ ScratchTree::~ScratchTree() {
 }
 
 std::string ScratchTree::Log(const std::string& name) const {
-  std::ifstream in(root_ / "bin" / "output" / name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return ReadBytes(root_ / "bin" / "output" / name);
 }
 
 void ScratchTree::WritePicture(const std::string& name, const platform::Image& image) const {

@@ -12,6 +12,16 @@
 
 namespace test {
 
+void ResetWorldTo(int width, int height) {
+  tx_map = ty_map = kMapCapacity;
+  ResetWorld();
+  tx_map = width;
+  ty_map = height;
+  Money = Wood = MoneyOrc = WoodOrc = 0;
+  scroll_x = scroll_y = 0;
+  current_mission = 0;
+}
+
 WorldTest::WorldTest() {
   InitWeapons();
   InitDefUnits();
@@ -21,11 +31,8 @@ WorldTest::WorldTest() {
   for (int colour = 0; colour < 6; ++colour) {
     mini_surface.get()->Pixels()[colour] = std::uint16_t(colour + 1);
   }
-  tx_map = ty_map = kMapCapacity;
-  ResetWorld();
+  ResetWorldTo(kMapCapacity, kMapCapacity);
   Food = FoodNeeded = 0;
-  Money = Wood = MoneyOrc = WoodOrc = 0;
-  scroll_x = scroll_y = 0;
   pDefToPlace = nullptr;
 }
 

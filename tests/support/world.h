@@ -1,5 +1,6 @@
-// Test support: a fresh world with every kind defined, the minimap's
-// surfaces in place, logs going to a scratch tree.
+// Test support: an empty world of a given size, and a fresh world with
+// every kind defined, the minimap's surfaces in place, logs going to a
+// scratch tree.
 #pragma once
 
 #include "support/scratch.h"
@@ -7,6 +8,12 @@
 #include "world/sprites.h"
 
 namespace test {
+
+// Empties the world to a map of a given size, as a mission start leaves it
+// before its file is read: no sprites, width x height grass cells
+// unexplored, the treasuries, the view and the mission at 0. The whole
+// grids are cleared, whatever the size of the map before.
+void ResetWorldTo(int width, int height);
 
 class WorldTest : public ::testing::Test {
  protected:

@@ -9,11 +9,11 @@ namespace {
 
 using mapmaker::ParseMap;
 
-// Each error as "LINE: message".
-std::vector<std::string> Errors(const std::string& text) {
-  std::vector<std::string> lines;
+// Each error as a line "LINE: message".
+std::string Errors(const std::string& text) {
+  std::string lines;
   for (const mapmaker::MapError& e : ParseMap(text).errors) {
-    lines.push_back(std::to_string(e.line) + ": " + e.message);
+    lines += std::to_string(e.line) + ": " + e.message + "\n";
   }
   return lines;
 }
@@ -68,71 +68,52 @@ TEST_F(MapSourceText, AGoodSourceGivesEveryFieldAndTheDefaults) {
 
 TEST_F(MapSourceText, HeaderErrors) {
   EXPECT_EQ(Errors("name \"x\"\nmission two\nname \"y\"\ngold\nview 1\nspeed 3\n" + kGround),
-            (std::vector<std::string>{
-                "2: bad number \"two\"",
-                "3: name is given twice (first on line 1)",
-                "4: expected gold NUMBER",
-                "5: expected view X Y (pixels)",
-                "6: unknown line \"speed\"",
-            }));
+            "2: bad number \"two\"\n"
+            "3: name is given twice (first on line 1)\n"
+            "4: expected gold NUMBER\n"
+            "5: expected view X Y (pixels)\n"
+            "6: unknown line \"speed\"\n");
   EXPECT_EQ(Errors("name \"a\\q\"\n" + kGround + "name \"open\n\"x\"\nwood 99999999999\n"),
-            (std::vector<std::string>{
-                "1: bad escape in a quoted text (use \\\", \\\\ or \\xHH)",
-                "8: a quoted text has no closing quote",
-                "9: a line cannot start with a quoted text",
-                "10: bad number \"99999999999\"",
-            }));
+            "1: bad escape in a quoted text (use \\\", \\\\ or \\xHH)\n"
+            "8: a quoted text has no closing quote\n"
+            "9: a line cannot start with a quoted text\n"
+            "10: bad number \"99999999999\"\n");
   for (const std::string name : {"name \"a\\x00b\"\n", "name ab\n"}) {
-    EXPECT_EQ(Errors(name + kGround),
-              std::vector<std::string>{"1: the name must be a quoted text, without \\x00"});
+    EXPECT_EQ(Errors(name + kGround), "1: the name must be a quoted text, without \\x00\n");
   }
 }
 
-TEST_F(MapSourceText, TerrainErrors) {
-  EXPECT_EQ(Errors("mission 1\n"), std::vector<std::string>{"0: there is no terrain block"});
-  EXPECT_EQ(Errors("terrain\n..\n"), std::vector<std::string>{"1: terrain has no end line"});
-  EXPECT_EQ(Errors("terrain\nend\n"), std::vector<std::string>{"1: the terrain has no rows"});
-  EXPECT_EQ(Errors("terrain x\n"), (std::vector<std::string>{
-                                       "0: there is no terrain block",
-                                       "1: expected terrain alone, its rows below, then end",
-                                   }));
+TEST_F(MapSourceText, TerrainCellAndExploredErrors) {
+  EXPECT_EQ(Errors("mission 1\n"), "0: there is no terrain block\n");
+  EXPECT_EQ(Errors("terrain\n..\n"), "1: terrain has no end line\n");
+  EXPECT_EQ(Errors("terrain\nend\n"), "1: the terrain has no rows\n");
+  EXPECT_EQ(Errors("terrain x\n"),
+            "0: there is no terrain block\n"
+            "1: expected terrain alone, its rows below, then end\n");
   EXPECT_EQ(Errors("terrain\n...\n..k\n....\nend\n"),
-            (std::vector<std::string>{
-                "3: unknown terrain character \"k\" in column 3",
-                "4: the terrain row has 4 cells where the first has 3",
-            }));
+            "3: unknown terrain character \"k\" in column 3\n"
+            "4: the terrain row has 4 cells where the first has 3\n");
   EXPECT_EQ(Errors("terrain\n" + std::string(129, '.') + "\nend\n"),
-            std::vector<std::string>{"2: the terrain row is 129 cells wide: at most 128"});
+            "2: the terrain row is 129 cells wide: at most 128\n");
   std::string tall = "terrain\n";
   for (int i = 0; i < 130; ++i) tall += "..\n";
-  EXPECT_EQ(Errors(tall + "end\n"),
-            std::vector<std::string>{"130: the terrain has more than 128 rows"});
-}
-
-TEST_F(MapSourceText, RawTerrainCellErrors) {
+  EXPECT_EQ(Errors(tall + "end\n"), "130: the terrain has more than 128 rows\n");
   EXPECT_EQ(Errors("terrain\n.?.\n?..\nend\n"
                    "cell 1 0 99\ncell 1 0 98\ncell 2 0 99\ncell 3 0 99\ncell 0 1 1\ncell 0 0\n"),
-            (std::vector<std::string>{
-                "3: no cell line gives the value of the '?' at 0,1",
-                "6: cell 1,0 is given twice (first on line 5)",
-                "7: cell 2,0 is drawn '.', not '?'",
-                "8: cell 3,0 lies outside the 3x2 map",
-                "9: terrain 1 is drawn '.' in the grid",
-                "10: expected cell X Y VALUE",
-            }));
-}
-
-TEST_F(MapSourceText, ExploredErrors) {
+            "3: no cell line gives the value of the '?' at 0,1\n"
+            "6: cell 1,0 is given twice (first on line 5)\n"
+            "7: cell 2,0 is drawn '.', not '?'\n"
+            "8: cell 3,0 lies outside the 3x2 map\n"
+            "9: terrain 1 is drawn '.' in the grid\n"
+            "10: expected cell X Y VALUE\n");
   EXPECT_EQ(Errors(kGround + "explored\n......\nend\n"),
-            std::vector<std::string>{"7: the explored grid is 6x1 but the terrain 6x4"});
+            "7: the explored grid is 6x1 but the terrain 6x4\n");
   EXPECT_EQ(Errors(kGround + "explored\n..o...\n......\n......\n......\nend\nexplored all\n"),
-            (std::vector<std::string>{
-                "8: unknown explored character \"o\" in column 3",
-                "13: explored is given twice (first on line 7)",
-            }));
+            "8: unknown explored character \"o\" in column 3\n"
+            "13: explored is given twice (first on line 7)\n");
 }
 
-TEST_F(MapSourceText, ObjectLineErrors) {
+TEST_F(MapSourceText, ObjectLineAndPlacementErrors) {
   EXPECT_EQ(Errors(kGround + "HUMAN HALLX 0 0\n"
                              "HUMAN OHALL 0 0\n"
                              "NEUTRE PAYSA 0 0\n"
@@ -146,24 +127,19 @@ TEST_F(MapSourceText, ObjectLineErrors) {
                              "ORC OPAYS 1 1 visible=maybe\n"
                              "ORC OPAYS 1 1 hp=lots\n"
                              "ORC OPAYS 1 1 initial\n"),
-            (std::vector<std::string>{
-                "7: unknown kind \"HALLX\"",
-                "8: HUMAN cannot have OHALL (a kind of the ORC side)",
-                "9: NEUTRE cannot have PAYSA (a kind of the HUMAN side)",
-                "10: bad number in the cell \"1 y\"",
-                "11: an object line is RACE KIND X Y [fields]",
-                "12: unknown field \"speed\"",
-                "13: hp given twice",
-                "14: mine= is for workers (PAYSA, OPAYS) only",
-                "15: bad cell \"1\" for mine (write x,y)",
-                "16: unknown task \"DANCE\"",
-                "17: visible must be yes or no, not \"maybe\"",
-                "18: bad number \"lots\" for hp",
-                "19: expected key=value, found \"initial\"",
-            }));
-}
-
-TEST_F(MapSourceText, PlacementErrors) {
+            "7: unknown kind \"HALLX\"\n"
+            "8: HUMAN cannot have OHALL (a kind of the ORC side)\n"
+            "9: NEUTRE cannot have PAYSA (a kind of the HUMAN side)\n"
+            "10: bad number in the cell \"1 y\"\n"
+            "11: an object line is RACE KIND X Y [fields]\n"
+            "12: unknown field \"speed\"\n"
+            "13: hp given twice\n"
+            "14: mine= is for workers (PAYSA, OPAYS) only\n"
+            "15: bad cell \"1\" for mine (write x,y)\n"
+            "16: unknown task \"DANCE\"\n"
+            "17: visible must be yes or no, not \"maybe\"\n"
+            "18: bad number \"lots\" for hp\n"
+            "19: expected key=value, found \"initial\"\n");
   EXPECT_EQ(Errors(kGround + "HUMAN HALL1 3 0\n"  // 4 x 4 from column 3 reaches column 6
                              "ORC OGUER -1 0\n"
                              "ORC OGUER 0 4\n"
@@ -172,13 +148,11 @@ TEST_F(MapSourceText, PlacementErrors) {
                              "HUMAN PAYSA 0 0 visible=no\n"  // inside it, raising it
                              "HUMAN GUERR 5 3\n"
                              "ORC OARCH 5 3\n"),
-            (std::vector<std::string>{
-                "7: HALL1 at 3,0 lies outside the 6x4 map",
-                "8: OGUER at -1,0 lies outside the 6x4 map",
-                "9: OGUER at 0,4 lies outside the 6x4 map",
-                "11: OGUER at 2,2 overlaps the BARRA at 0,0 of line 10",
-                "14: OARCH at 5,3 overlaps the GUERR at 5,3 of line 13",
-            }));
+            "7: HALL1 at 3,0 lies outside the 6x4 map\n"
+            "8: OGUER at -1,0 lies outside the 6x4 map\n"
+            "9: OGUER at 0,4 lies outside the 6x4 map\n"
+            "11: OGUER at 2,2 overlaps the BARRA at 0,0 of line 10\n"
+            "14: OARCH at 5,3 overlaps the GUERR at 5,3 of line 13\n");
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ int At(const std::vector<std::string>& rows, int x, int y) {
   return ResolveTerrain(rows)[std::size_t(x) * rows.size() + y];
 }
 
-TEST(MapTerrain, AClearingGivesTheFourInnerCornersAndTheEdgesAroundIt) {
+TEST(MapTerrain, AClearingGivesTheFourInnerCornersAndTheEdgesAroundItAndANotchATopEdge) {
   const std::vector<std::string> rows = {"TTTTT", "TTTTT", "TT.TT", "TTTTT", "TTTTT"};
   EXPECT_EQ(At(rows, 1, 1), BOIS10);  // grass to its south-east
   EXPECT_EQ(At(rows, 3, 1), BOIS11);
@@ -29,11 +29,8 @@ TEST(MapTerrain, AClearingGivesTheFourInnerCornersAndTheEdgesAroundIt) {
   EXPECT_EQ(At(rows, 3, 2), BOIS04);
   EXPECT_EQ(At(rows, 2, 3), BOIS02);
   EXPECT_EQ(At(rows, 0, 0), BOIS05);  // the wood runs on past the map's edge
-}
-
-TEST(MapTerrain, ANotchKeepsTreesOffTheGrassRatherThanLeaveAGap) {
-  // The cell under the notch takes a top edge: its trees would otherwise
-  // reach out over the grass above it.
+  // The cell under a notch takes a top edge: its trees would otherwise reach
+  // out over the grass above it.
   EXPECT_EQ(At({"T.T", "TTT", "TTT"}, 1, 1), BOIS02);
 }
 

@@ -10,7 +10,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/empty_world.h"
 #include "support/world.h"
 #include "ui/money.h"
 #include "ui/zone_game.h"

@@ -5,6 +5,7 @@
 #include "pictures/palette.h"
 #include "pictures/unit_figures_geometry.h"
 #include "pictures/unit_figures_render.h"
+#include "tools/drawn_sheets.h"
 
 namespace {
 
@@ -23,24 +24,19 @@ View ViewFacing(int direction) {
   return {direction, {20.0, 30.0}, 1.0};
 }
 
-TEST(FigureProjection, TheRightHandIsOnTheViewersLeftWhenTheFigureFacesThem) {
+// The right hand is on the viewer's left when the figure faces them; what
+// lies ahead moves the way the figure faces; the ground is seen at a slant,
+// a step south showing half as long; westward directions mirror eastward.
+TEST(FigureProjection, TurnsWithTheFigureAndSeesTheGroundAtASlant) {
   const Vec3 right_hand{3, 0, 10};
   EXPECT_LT(Projection(ViewFacing(kSouth)).Screen(right_hand).x, 20.0);
   EXPECT_GT(Projection(ViewFacing(kNorth)).Screen(right_hand).x, 20.0);
-}
-
-TEST(FigureProjection, WhatLiesAheadMovesTheWayTheFigureFaces) {
   const Vec3 ahead{0, 4, 0};
   EXPECT_GT(Projection(ViewFacing(kEast)).Screen(ahead).x, 20.0);
   EXPECT_LT(Projection(ViewFacing(kWest)).Screen(ahead).x, 20.0);
-  // The ground is seen at a slant: a step south shows half as long.
   EXPECT_DOUBLE_EQ(Projection(ViewFacing(kSouth)).Screen(ahead).y, 32.0);
   EXPECT_DOUBLE_EQ(Projection(ViewFacing(kNorth)).Screen(ahead).y, 28.0);
-  const Vec3 up{0, 0, 10};
-  EXPECT_DOUBLE_EQ(Projection(ViewFacing(kEast)).Screen(up).y, 20.0);
-}
-
-TEST(FigureProjection, WestwardDirectionsMirrorTheEastwardOnes) {
+  EXPECT_DOUBLE_EQ(Projection(ViewFacing(kEast)).Screen({0, 0, 10}).y, 20.0);
   const Vec3 p{1.5, 2.5, 7};
   for (int east : {1, 2, 3}) {
     const PointF a = Projection(ViewFacing(east)).Screen(p);
@@ -74,7 +70,7 @@ TEST(FigureHull, KeepsTheCornersAndMeasuresFromTheOutside) {
   EXPECT_EQ(ConvexHull({{1, 1}, {2, 2}, {3, 3}}).size(), 2u) << "points in a line make a stroke";
 }
 
-// Two discs one behind the other, seen from the front and from behind.
+// Two discs one behind the other.
 Figure TwoDiscs() {
   Figure figure;
   figure.Add(Solid({{0, 2, 8}}, 3, palette::kBanner, 0.5, {0, 2, 8}));     // in front
@@ -82,51 +78,35 @@ Figure TwoDiscs() {
   return figure;
 }
 
-bool OnRamp(pictures::RampView ramp, pictures::Colour c) {
-  return std::find(ramp.begin(), ramp.end(), c) != ramp.end();
-}
-
-TEST(FigureDrawing, ThePartNearerTheViewerHidesTheOther) {
+// The nearer disc, lower on the picture, hides the other, and a black line
+// runs wherever the figure meets the background.
+TEST(FigureDrawing, TheNearerPartHidesTheOtherAndTheOutlineIsBlack) {
   for (const auto& [direction, front] :
        {std::pair{kSouth, pictures::RampView(palette::kBanner)},
         std::pair{kNorth, pictures::RampView(palette::kCrimson)}}) {
     Canvas canvas(40, 40, palette::kKey);
     DrawFigure(canvas, TwoDiscs(), ViewFacing(direction), {0, 0, 40, 40});
-    // The middle of the nearer disc, which lies lower on the picture.
-    EXPECT_TRUE(OnRamp(front, canvas.Get(20, 23))) << direction;
-  }
-}
-
-TEST(FigureDrawing, ABlackLineRunsWhereTheFigureMeetsTheBackground) {
-  Canvas canvas(40, 40, palette::kKey);
-  DrawFigure(canvas, TwoDiscs(), ViewFacing(kSouth), {0, 0, 40, 40});
-  int edges = 0;
-  for (int y = 1; y < 39; ++y) {
-    for (int x = 1; x < 39; ++x) {
-      const pictures::Colour c = canvas.Get(x, y);
-      if (c == palette::kKey || c == palette::kBlack) continue;
-      const bool edge =
-          canvas.Get(x - 1, y) == palette::kKey || canvas.Get(x + 1, y) == palette::kKey ||
-          canvas.Get(x, y - 1) == palette::kKey || canvas.Get(x, y + 1) == palette::kKey;
-      edges += edge;
+    EXPECT_TRUE(test::OnRamp(front, canvas.Get(20, 23))) << direction;
+    int edges = 0;
+    for (int y = 1; y < 39; ++y) {
+      for (int x = 1; x < 39; ++x) {
+        const pictures::Colour c = canvas.Get(x, y);
+        if (c == palette::kKey || c == palette::kBlack) continue;
+        edges += canvas.Get(x - 1, y) == palette::kKey || canvas.Get(x + 1, y) == palette::kKey ||
+                 canvas.Get(x, y - 1) == palette::kKey || canvas.Get(x, y + 1) == palette::kKey;
+      }
     }
+    EXPECT_EQ(edges, 0) << direction;
   }
-  EXPECT_EQ(edges, 0);
 }
 
 TEST(FigureDrawing, NothingFallsOutsideTheClip) {
   Canvas canvas(40, 40, palette::kKey);
   const Rect clip{10, 10, 12, 12};
   DrawFigure(canvas, TwoDiscs(), {kSouth, {16.0, 30.0}, 2.0}, clip);
-  int inside = 0;
-  for (int y = 0; y < 40; ++y) {
-    for (int x = 0; x < 40; ++x) {
-      if (canvas.Get(x, y) == palette::kKey) continue;
-      EXPECT_TRUE(clip.Contains(x, y)) << x << "," << y;
-      ++inside;
-    }
-  }
+  const int inside = test::CountOther(canvas.image(), clip, palette::kKey);
   EXPECT_GT(inside, 100);
+  EXPECT_EQ(test::CountOther(canvas.image(), {0, 0, 40, 40}, palette::kKey), inside);
 }
 
 TEST(FigureDrawing, OneSidedPartsShowOnlyTheirFrontOrTheirBack) {
@@ -140,9 +120,7 @@ TEST(FigureDrawing, OneSidedPartsShowOnlyTheirFrontOrTheirBack) {
   auto count = [&](int direction, pictures::RampView ramp) {
     Canvas canvas(40, 40, palette::kKey);
     DrawFigure(canvas, figure, ViewFacing(direction), {0, 0, 40, 40});
-    int n = 0;
-    for (pictures::Colour c : canvas.image().pixels) n += OnRamp(ramp, c);
-    return n;
+    return test::CountOnRamp(canvas.image(), {0, 0, 40, 40}, ramp);
   };
   EXPECT_GT(count(kSouth, palette::kBanner), 0);
   EXPECT_EQ(count(kSouth, palette::kWood), 0);

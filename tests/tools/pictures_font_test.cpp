@@ -13,20 +13,13 @@ namespace {
 
 using pictures::GlyphDesign;
 using pictures::Rect;
+using pictures::palette::kBlack;
 
 const GlyphDesign* DesignOf(int code) {
   for (const GlyphDesign& glyph : pictures::FontGlyphDesigns()) {
     if (static_cast<unsigned char>(glyph.code) == code) return &glyph;
   }
   return nullptr;
-}
-
-int InkIn(const platform::Image& sheet, const Rect& box) {
-  int ink = 0;
-  for (int y = box.y; y < box.Bottom(); ++y) {
-    for (int x = box.x; x < box.Right(); ++x) ink += sheet.at(x, y) != pictures::palette::kBlack;
-  }
-  return ink;
 }
 
 TEST(PictureFont, DesignsMatchTheGamesWidthTableExactly) {
@@ -47,45 +40,33 @@ TEST(PictureFont, DesignsMatchTheGamesWidthTableExactly) {
   }
 }
 
-TEST(PictureFont, EveryGlyphBoxLiesInThePictureAndHoldsInkButTheBlank) {
-  InitFont();  // the rows the game reads the glyphs from
+// Each glyph lies in its box on the row the game reads it from, holds ink
+// (but the blank), and there is no ink outside the boxes.
+TEST(PictureFont, EveryGlyphBoxHoldsInkButTheBlankAndNothingLiesOutside) {
+  InitFont();
   const platform::Image& sheet = test::DrawnSheet("font1.bmp");
-  ASSERT_EQ(sheet.width, pictures::kFontSheetWidth);
-  ASSERT_EQ(sheet.height, pictures::kFontSheetHeight);
+  platform::Image outside = sheet;
   for (const GlyphDesign& glyph : pictures::FontGlyphDesigns()) {
     const auto code = static_cast<unsigned char>(glyph.code);
     const Rect box = pictures::GlyphBox(code, glyph.width);
     EXPECT_EQ(box.y, char_row[code]) << glyph.code;
-    ASSERT_TRUE(box.x >= 0 && box.Right() <= sheet.width && box.Bottom() <= sheet.height)
-        << glyph.code;
-    if (glyph.code == ' ') {
-      EXPECT_EQ(InkIn(sheet, box), 0);
-    } else {
-      EXPECT_GE(InkIn(sheet, box), 4) << glyph.code;  // the full stop is 2 x 2
-    }
-  }
-}
-
-TEST(PictureFont, NoInkOutsideTheGlyphBoxes) {
-  const platform::Image& sheet = test::DrawnSheet("font1.bmp");
-  platform::Image outside = sheet;
-  for (const GlyphDesign& glyph : pictures::FontGlyphDesigns()) {
-    const Rect box = pictures::GlyphBox(static_cast<unsigned char>(glyph.code), glyph.width);
+    const int ink = test::CountOther(sheet, box, kBlack);
+    EXPECT_TRUE(glyph.code == ' ' ? ink == 0 : ink >= 4) << glyph.code;  // a full stop is 2 x 2
     for (int y = box.y; y < box.Bottom(); ++y) {
-      for (int x = box.x; x < box.Right(); ++x) outside.at(x, y) = pictures::palette::kBlack;
+      for (int x = box.x; x < box.Right(); ++x) outside.at(x, y) = kBlack;
     }
   }
-  EXPECT_EQ(InkIn(outside, {0, 0, outside.width, outside.height}), 0);
+  EXPECT_EQ(test::CountOther(outside, {0, 0, outside.width, outside.height}, kBlack), 0);
 }
 
 TEST(PictureFont, GlyphsAreLightOnBlackWithAShade) {
   const platform::Image& sheet = test::DrawnSheet("font1.bmp");
   const Rect box = pictures::GlyphBox('H', 10);
-  EXPECT_EQ(sheet.at(box.x, box.y), pictures::palette::kBlack);
+  EXPECT_EQ(sheet.at(box.x, box.y), kBlack);
   const std::uint32_t left_of_stem = sheet.at(box.x, box.y + 6);
   const std::uint32_t right_of_stem = sheet.at(box.x + 1, box.y + 6);
-  EXPECT_NE(left_of_stem, pictures::palette::kBlack);
-  EXPECT_NE(right_of_stem, pictures::palette::kBlack);
+  EXPECT_NE(left_of_stem, kBlack);
+  EXPECT_NE(right_of_stem, kBlack);
   EXPECT_NE(left_of_stem, right_of_stem) << "the stem is lit on one side, shaded on the other";
 }
 

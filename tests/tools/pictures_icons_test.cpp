@@ -2,6 +2,7 @@
 // inside the sheet and framed, the portrait within it drawn to its edges.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <utility>
 
@@ -47,18 +48,30 @@ TEST(PictureIcons, NeighboursShareTheirBorderLine) {
   EXPECT_EQ(portrait.h, 38);
 }
 
-TEST(PictureIcons, EveryPlaceLiesInTheSheetOnceAndHoldsAPicture) {
+// The four one-pixel edges of a rectangle.
+std::array<Rect, 4> Edges(const Rect& r) {
+  return {Rect{r.x, r.y, r.w, 1}, Rect{r.x, r.Bottom() - 1, r.w, 1}, Rect{r.x, r.y, 1, r.h},
+          Rect{r.Right() - 1, r.y, 1, r.h}};
+}
+
+bool IsBlack(std::uint32_t c) {
+  return c == pictures::palette::kBlack;
+}
+
+// Each place is taken once and holds a portrait that covers its whole
+// rectangle: none of its edges is left black, as a picture drawn off its
+// place or too small would leave it.
+TEST(PictureIcons, EveryPlaceIsTakenOnceByAPortraitReachingItsEdges) {
   const platform::Image& icons = Icons();
-  ASSERT_EQ(icons.width, layout::kSheetWidth);
-  ASSERT_EQ(icons.height, layout::kSheetHeight);
   std::set<std::pair<int, int>> taken;
   for (const layout::Place& place : layout::kPlaces) {
     EXPECT_TRUE(taken.insert({place.column, place.row}).second) << place.column << "," << place.row;
-    const Rect icon = layout::IconRect(place.column, place.row);
-    ASSERT_LE(icon.Right(), icons.width);
-    ASSERT_LE(icon.Bottom(), icons.height);
-    EXPECT_GT(Colours(icons, layout::PortraitRect(place.column, place.row)), 4)
-        << place.column << "," << place.row;
+    const Rect portrait = layout::PortraitRect(place.column, place.row);
+    EXPECT_GT(Colours(icons, portrait), 4) << place.column << "," << place.row;
+    for (const Rect& edge : Edges(portrait)) {
+      EXPECT_LT(test::CountIn(icons, edge, IsBlack), (edge.w + edge.h) / 2)
+          << place.column << "," << place.row;
+    }
   }
 }
 
@@ -66,39 +79,10 @@ TEST(PictureIcons, EveryPictureIsFramedByABlackLine) {
   const platform::Image& icons = Icons();
   for (int row = 0; row < layout::kRows; ++row) {
     for (int column = 0; column < layout::kColumns; ++column) {
-      const Rect icon = layout::IconRect(column, row);
-      int other = 0;
-      for (int x = icon.x; x < icon.Right(); ++x) {
-        other += icons.at(x, icon.y) != pictures::palette::kBlack;
-        other += icons.at(x, icon.Bottom() - 1) != pictures::palette::kBlack;
+      for (const Rect& edge : Edges(layout::IconRect(column, row))) {
+        EXPECT_EQ(test::CountOther(icons, edge, pictures::palette::kBlack), 0)
+            << column << "," << row;
       }
-      for (int y = icon.y; y < icon.Bottom(); ++y) {
-        other += icons.at(icon.x, y) != pictures::palette::kBlack;
-        other += icons.at(icon.Right() - 1, y) != pictures::palette::kBlack;
-      }
-      EXPECT_EQ(other, 0) << column << "," << row;
-    }
-  }
-}
-
-int BlackPixels(const platform::Image& image, const Rect& r) {
-  int black = 0;
-  for (int y = r.y; y < r.Bottom(); ++y) {
-    for (int x = r.x; x < r.Right(); ++x) black += image.at(x, y) == pictures::palette::kBlack;
-  }
-  return black;
-}
-
-// A portrait covers its whole rectangle: none of its edges is left black, as
-// a picture drawn off its place or too small would leave it.
-TEST(PictureIcons, PortraitsReachTheirEdges) {
-  const platform::Image& icons = Icons();
-  for (const layout::Place& place : layout::kPlaces) {
-    const Rect p = layout::PortraitRect(place.column, place.row);
-    for (const Rect& edge : {Rect{p.x, p.y, p.w, 1}, Rect{p.x, p.Bottom() - 1, p.w, 1},
-                             Rect{p.x, p.y, 1, p.h}, Rect{p.Right() - 1, p.y, 1, p.h}}) {
-      EXPECT_LT(BlackPixels(icons, edge), (edge.w + edge.h) / 2)
-          << place.column << "," << place.row;
     }
   }
 }

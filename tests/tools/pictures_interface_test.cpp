@@ -14,21 +14,16 @@ using pictures::Rect;
 using pictures::palette::kBlack;
 
 int NotBlackIn(const platform::Image& picture, const Rect& r) {
-  int count = 0;
-  for (int y = r.y; y < r.Bottom(); ++y) {
-    for (int x = r.x; x < r.Right(); ++x) count += picture.at(x, y) != kBlack;
-  }
-  return count;
+  return test::CountOther(picture, r, kBlack);
 }
 
 TEST(PictureInterface, TextAndPictureAreasAreBlackWells) {
   const platform::Image& ui = test::DrawnSheet("edit_game.bmp");
-  EXPECT_EQ(NotBlackIn(ui, layout::kResourceText), 0);
-  EXPECT_EQ(NotBlackIn(ui, layout::kTextArea), 0);
-  EXPECT_EQ(NotBlackIn(ui, {585, 92, 50, 15}), 0) << "hit points";
-  EXPECT_EQ(NotBlackIn(ui, {585, 112, 50, 15}), 0) << "their maximum";
-  EXPECT_EQ(NotBlackIn(ui, layout::kPortrait), 0);
-  EXPECT_EQ(NotBlackIn(ui, layout::kMinimap), 0);
+  // The hit points and their maximum are written at (585, 92) and (585, 112).
+  for (const Rect& well : {layout::kResourceText, layout::kTextArea, Rect{585, 92, 50, 15},
+                           Rect{585, 112, 50, 15}, layout::kPortrait, layout::kMinimap}) {
+    EXPECT_EQ(NotBlackIn(ui, well), 0) << well.x << "," << well.y;
+  }
   for (int c = 0; c < layout::kCommandColumns; ++c) {
     for (int r = 0; r < layout::kCommandRows; ++r) {
       EXPECT_EQ(NotBlackIn(ui, layout::CommandCell(c, r)), 0) << c << "," << r;

@@ -1,6 +1,10 @@
-// The selection marks and the projectiles: keyed pictures whose shapes the
-// game stretches or cuts out.
+// The small keyed pictures: the cursor, drawn with its top-left pixel's
+// colour as transparent, so that colour must surround the arrow and never
+// appear inside it; the selection marks and the projectiles, whose shapes
+// the game stretches or cuts out.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "pictures/marks_layout.h"
 #include "pictures/palette.h"
@@ -11,6 +15,53 @@ namespace {
 
 using pictures::Rect;
 using pictures::palette::kKey;
+
+// Key pixels reachable from the picture's border through key pixels.
+std::vector<bool> OutsideArrow(const platform::Image& cursor) {
+  std::vector<bool> reached(cursor.pixels.size(), false);
+  std::vector<std::pair<int, int>> todo;
+  for (int y = 0; y < cursor.height; ++y) {
+    for (int x = 0; x < cursor.width; ++x) {
+      const bool border = x == 0 || y == 0 || x == cursor.width - 1 || y == cursor.height - 1;
+      if (border) todo.emplace_back(x, y);
+    }
+  }
+  while (!todo.empty()) {
+    const auto [x, y] = todo.back();
+    todo.pop_back();
+    if (x < 0 || y < 0 || x >= cursor.width || y >= cursor.height) continue;
+    const std::size_t i = std::size_t(y) * cursor.width + x;
+    if (reached[i] || cursor.pixels[i] != kKey) continue;
+    reached[i] = true;
+    todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
+  }
+  return reached;
+}
+
+// The tip points at the cursor position, beside the key at the top-left;
+// the key is only outside the arrow, whose edge against it is black.
+TEST(PictureCursor, KeyColourOnlyOutsideTheArrowAndABlackOutlineAgainstIt) {
+  const platform::Image& cursor = test::DrawnSheet("cursor001.bmp");
+  EXPECT_NE(cursor.at(1, 1), kKey);
+  const std::vector<bool> outside = OutsideArrow(cursor);
+  auto key_at = [&](int x, int y) {
+    return x < 0 || y < 0 || x >= cursor.width || y >= cursor.height || cursor.at(x, y) == kKey;
+  };
+  int arrow = 0;
+  for (int y = 0; y < cursor.height; ++y) {
+    for (int x = 0; x < cursor.width; ++x) {
+      if (cursor.at(x, y) == kKey) {
+        EXPECT_TRUE(outside[std::size_t(y) * cursor.width + x]) << "enclosed key " << x << "," << y;
+        continue;
+      }
+      ++arrow;
+      if (key_at(x - 1, y) || key_at(x + 1, y) || key_at(x, y - 1) || key_at(x, y + 1)) {
+        EXPECT_EQ(cursor.at(x, y), pictures::palette::kBlack) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_GT(arrow, 40);
+}
 
 // The sheet stretched as the game stretches it: nearest pixel, rounding down.
 platform::Image Stretched(const platform::Image& from, int width, int height) {
@@ -23,11 +74,7 @@ platform::Image Stretched(const platform::Image& from, int width, int height) {
 }
 
 int Opaque(const platform::Image& image, const Rect& r) {
-  int count = 0;
-  for (int y = r.y; y < r.Bottom(); ++y) {
-    for (int x = r.x; x < r.Right(); ++x) count += image.at(x, y) != kKey;
-  }
-  return count;
+  return test::CountOther(image, r, kKey);
 }
 
 // Each of the four sides shows its mark near both ends, and the middle of
@@ -63,17 +110,13 @@ TEST(PictureMarks, EachWidthFitsItsFootprintAndSurvivesStretching) {
 TEST(PictureProjectiles, BallAndArrowsHoldTheirPictures) {
   namespace layout = pictures::projectile_layout;
   const platform::Image& sheet = test::DrawnSheet("little_sprites.bmp");
-  EXPECT_EQ(sheet.at(0, 0), kKey);
-  EXPECT_GE(Opaque(sheet, layout::kBall), 10);
+  int everywhere = Opaque(sheet, layout::kBall);
+  EXPECT_GE(everywhere, 10);
   for (const auto& arrow : layout::kArrows) {
-    ASSERT_LE(arrow.rect.Right(), sheet.width);
-    ASSERT_LE(arrow.rect.Bottom(), sheet.height);
     EXPECT_GE(Opaque(sheet, arrow.rect), 10) << arrow.direction;
+    everywhere += Opaque(sheet, arrow.rect);
   }
-  int everywhere = 0;
-  for (const auto& arrow : layout::kArrows) everywhere += Opaque(sheet, arrow.rect);
-  EXPECT_EQ(Opaque(sheet, {0, 0, sheet.width, sheet.height}),
-            everywhere + Opaque(sheet, layout::kBall))
+  EXPECT_EQ(Opaque(sheet, {0, 0, sheet.width, sheet.height}), everywhere)
       << "nothing outside the places the game reads";
 }
 

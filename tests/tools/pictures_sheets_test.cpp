@@ -1,18 +1,20 @@
 // The generator's output as a whole: the files the game loads, their sizes,
-// their colours, and the same bytes at every run.
+// their colours, the same bytes at every run; every place the game reads,
+// inside its sheet and holding a picture; and the contact sheets that label
+// those places.
 #include <gtest/gtest.h>
 
 #include "support/files.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <string>
 
+#include "pictures/contact_sheet.h"
 #include "pictures/palette.h"
+#include "pictures/sheet_places.h"
 #include "pictures/sheets.h"
 #include "tools/drawn_sheets.h"
 
@@ -21,14 +23,6 @@ namespace {
 using test::ReadBytes;
 
 namespace fs = std::filesystem;
-
-class PictureSheetFiles : public ::testing::Test {
- protected:
-  fs::path Directory(const std::string& name) const { return scratch_.path() / name; }
-
- private:
-  test::TempDirectory scratch_;
-};
 
 TEST(PictureSheets, EverySheetTheGameLoadsAtItsSize) {
   const std::map<std::string, std::pair<int, int>> expected = {
@@ -54,7 +48,6 @@ TEST(PictureSheets, EverySheetTheGameLoadsAtItsSize) {
   std::map<std::string, std::pair<int, int>> drawn;
   for (const pictures::Sheet& sheet : test::DrawnSheets()) {
     drawn[sheet.file_name] = {sheet.image.width, sheet.image.height};
-    EXPECT_EQ(sheet.image.pixels.size(), std::size_t(sheet.image.width) * sheet.image.height);
   }
   EXPECT_EQ(drawn, expected);
 }
@@ -81,24 +74,74 @@ TEST(PictureSheets, EveryPixelIsAPaletteColourAndTheKeyOnlyInKeyedSheets) {
   }
 }
 
-TEST_F(PictureSheetFiles, TwoRunsWriteTheSameBytesThatLoadBackAsDrawn) {
-  ASSERT_TRUE(pictures::WriteAllSheets(Directory("first").string()));
-  ASSERT_TRUE(pictures::WriteAllSheets(Directory("second").string()));
+// And writing fails where no directory can be made.
+TEST(PictureSheetFiles, TwoRunsWriteTheSameBytesThatLoadBackAsDrawn) {
+  const test::TempDirectory scratch;
+  const fs::path first = scratch.path() / "first", second = scratch.path() / "second";
+  ASSERT_TRUE(pictures::WriteAllSheets(first.string()));
+  ASSERT_TRUE(pictures::WriteAllSheets(second.string()));
   for (const pictures::Sheet& sheet : test::DrawnSheets()) {
-    const std::string first = ReadBytes(Directory("first") / sheet.file_name);
-    EXPECT_FALSE(first.empty()) << sheet.file_name;
-    EXPECT_TRUE(first == ReadBytes(Directory("second") / sheet.file_name)) << sheet.file_name;
-    const auto loaded = platform::LoadBitmapFile((Directory("first") / sheet.file_name).string());
+    const std::string bytes = ReadBytes(first / sheet.file_name);
+    EXPECT_FALSE(bytes.empty()) << sheet.file_name;
+    EXPECT_TRUE(bytes == ReadBytes(second / sheet.file_name)) << sheet.file_name;
+    const auto loaded = platform::LoadBitmapFile((first / sheet.file_name).string());
     ASSERT_TRUE(loaded) << sheet.file_name;
     EXPECT_TRUE(loaded->pixels == sheet.image.pixels) << sheet.file_name;
   }
+  std::ofstream(scratch.path() / "blocker") << "a file, not a directory";
+  EXPECT_FALSE(pictures::WriteAllSheets((scratch.path() / "blocker" / "graphics").string()));
 }
 
-TEST_F(PictureSheetFiles, WritingFailsWhereNoDirectoryCanBeMade) {
-  const fs::path blocker = Directory("blocker");
-  fs::create_directories(blocker.parent_path());
-  std::ofstream(blocker) << "a file, not a directory";
-  EXPECT_FALSE(pictures::WriteAllSheets((blocker / "graphics").string()));
+TEST(PicturePlaces, EveryPlaceLiesInsideItsSheetAndHoldsAPicture) {
+  int sheets_with_places = 0;
+  for (const pictures::Sheet& sheet : test::DrawnSheets()) {
+    const pictures::SheetPlaces places = pictures::PlacesIn(sheet.file_name);
+    sheets_with_places += !places.places.empty();
+    for (const pictures::Place& place : places.places) {
+      const pictures::Rect r = place.rect;
+      ASSERT_TRUE(r.x >= 0 && r.y >= 0 && r.Right() <= sheet.image.width &&
+                  r.Bottom() <= sheet.image.height)
+          << sheet.file_name << " " << place.label;
+      EXPECT_GT(test::CountOther(sheet.image, r, pictures::palette::kKey), 0)
+          << sheet.file_name << " " << place.label;
+    }
+  }
+  EXPECT_GE(sheets_with_places, 10);
+}
+
+TEST(PicturePlaces, TheTerrainSheetNamesEveryTileValue) {
+  const pictures::SheetPlaces places = pictures::PlacesIn("unit.bmp");
+  std::string labels;
+  for (const pictures::Place& place : places.places) labels += place.label + "\n";
+  for (int value : {0, 1, 2, 3, 7, 11, 12, 15, 44}) {
+    EXPECT_NE(labels.find(std::to_string(value)), std::string::npos) << value;
+  }
+  EXPECT_EQ(places.places.size(), 15u);
+}
+
+TEST(PictureContactSheet, EnlargesAndOutlinesEachPlace) {
+  const platform::Image& sprites = test::DrawnSheet("little_sprites.bmp");
+  const platform::Image contact = pictures::ContactSheet({"little_sprites.bmp", sprites});
+  ASSERT_EQ(contact.width, sprites.width * 3);
+  ASSERT_EQ(contact.height, sprites.height * 3);
+  // The outline of the ball's place, one pixel outside its enlarged square.
+  EXPECT_EQ(contact.at(2, 2), 0xFFFF00u);
+  EXPECT_EQ(contact.at(15, 15), 0xFFFF00u);
+  const platform::Image narrow = pictures::ContactSheet({"mini.bmp", test::DrawnSheet("mini.bmp")});
+  EXPECT_GE(narrow.width, 300) << "narrow sheets are enlarged enough for their labels";
+}
+
+TEST(PictureContactSheet, WritesOneEnlargedCopyPerSheet) {
+  const test::TempDirectory scratch;
+  const fs::path directory = scratch.path() / "contact";
+  ASSERT_TRUE(pictures::WriteContactSheets(directory.string()));
+  for (const pictures::Sheet& sheet : test::DrawnSheets()) {
+    const fs::path file = directory / (fs::path(sheet.file_name).stem().string() + "_contact.bmp");
+    const auto written = platform::LoadBitmapFile(file.string());
+    ASSERT_TRUE(written) << file;
+    EXPECT_GE(written->width, sheet.image.width * 3) << file;
+    EXPECT_EQ(written->width % sheet.image.width, 0) << "whole pixels: " << file;
+  }
 }
 
 }  // namespace

@@ -38,10 +38,7 @@ Tile Piece(int value) {
 }
 
 bool IsFoliage(std::uint32_t c) {
-  for (pictures::Colour f : pictures::palette::kFoliage) {
-    if (c == f) return true;
-  }
-  return false;
+  return test::OnRamp(pictures::palette::kFoliage, c);
 }
 
 // How often a pixel and the one `dx`, `dy` further are both leaves or both
@@ -91,11 +88,8 @@ std::vector<std::pair<int, int>> OuterRows(int dx, int dy) {
   return pixels;
 }
 
-TEST(PictureTerrain, TilesLieOnTheGridAndAreOpaque) {
+TEST(PictureTerrain, TilesLieOnTheGridOnceAndAreOpaque) {
   const platform::Image& sheet = test::DrawnSheet("unit.bmp");
-  ASSERT_EQ(sheet.width, layout::kWidth);
-  ASSERT_EQ(sheet.height, layout::kHeight);
-  EXPECT_EQ(sheet.at(0, 0), kKey) << "the sheet's key colour";
   std::vector<Rect> tiles = {layout::TileRect(0, 0), layout::TileRect(2, 0)};
   for (const layout::ForestPiece& piece : layout::kForestPieces) {
     tiles.push_back(layout::TileRect(piece.column, piece.row));
@@ -103,11 +97,7 @@ TEST(PictureTerrain, TilesLieOnTheGridAndAreOpaque) {
   std::set<std::pair<int, int>> places;
   for (const Rect& r : tiles) {
     EXPECT_TRUE(places.insert({r.x, r.y}).second) << "two pictures at " << r.x << "," << r.y;
-    ASSERT_LE(r.Right(), sheet.width);
-    ASSERT_LE(r.Bottom(), sheet.height);
-    for (int y = r.y; y < r.Bottom(); ++y) {
-      for (int x = r.x; x < r.Right(); ++x) ASSERT_NE(sheet.at(x, y), kKey) << x << "," << y;
-    }
+    EXPECT_EQ(test::CountOther(sheet, r, kKey), r.w * r.h) << r.x << "," << r.y;
   }
 }
 
@@ -120,17 +110,12 @@ TEST(PictureTerrain, ForestPiecesJoinAsTheyLieInABlock) {
     ExpectJoin(3 + column, 6 + column, false);
     ExpectJoin(6 + column, 9 + column, false);
   }
-  ExpectJoin(7, 7, true);
-  ExpectJoin(7, 7, false);
-  // An inner corner has whole forest on its two sides away from its grass.
-  ExpectJoin(7, 12, true);
-  ExpectJoin(7, 12, false);
-  ExpectJoin(13, 7, true);
-  ExpectJoin(7, 13, false);
-  ExpectJoin(7, 14, true);
-  ExpectJoin(14, 7, false);
-  ExpectJoin(15, 7, true);
-  ExpectJoin(15, 7, false);
+  // The middle beside itself; an inner corner has whole forest on its two
+  // sides away from its grass.
+  const int beside[][2] = {{7, 7}, {7, 12}, {13, 7}, {7, 14}, {15, 7}};
+  const int above[][2] = {{7, 7}, {7, 12}, {7, 13}, {14, 7}, {15, 7}};
+  for (const auto& [left, right] : beside) ExpectJoin(left, right, true);
+  for (const auto& [top, bottom] : above) ExpectJoin(top, bottom, false);
 }
 
 TEST(PictureTerrain, ForestSidesFacingGrassAreTheGrassTile) {
@@ -152,11 +137,8 @@ TEST(PictureTerrain, ForestSidesFacingGrassAreTheGrassTile) {
         }
       }
     }
-    int leaves = 0;
-    for (int y = 0; y < layout::kTile; ++y) {
-      for (int x = 0; x < layout::kTile; ++x) leaves += IsFoliage(tile.at(x, y));
-    }
-    EXPECT_GT(leaves, layout::kTile * layout::kTile / 4) << "trees on piece " << piece.value;
+    EXPECT_GT(test::CountIn(*tile.sheet, tile.rect, IsFoliage), layout::kTile * layout::kTile / 4)
+        << "trees on piece " << piece.value;
   }
 }
 
@@ -213,8 +195,6 @@ TEST(PictureTerrain, RocksAreRingedByGrass) {
 
 TEST(PictureMinimap, SixColoursAlongTheTopRow) {
   const platform::Image& strip = test::DrawnSheet("mini.bmp");
-  ASSERT_GE(strip.width, 6);
-  ASSERT_GE(strip.height, 1);
   EXPECT_EQ(strip.at(0, 0), pictures::palette::kBlack) << "unexplored";
   std::set<std::uint32_t> colours;
   for (int x = 0; x < 6; ++x) colours.insert(strip.at(x, 0));

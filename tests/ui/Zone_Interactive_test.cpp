@@ -16,12 +16,8 @@ namespace {
 
 int clicks_a = 0;
 int clicks_b = 0;
-void ClickA() {
-  ++clicks_a;
-}
-void ClickB() {
-  ++clicks_b;
-}
+constexpr IconAction ClickA = [] { ++clicks_a; };
+constexpr IconAction ClickB = [] { ++clicks_b; };
 
 class Zones : public ::testing::Test {
  protected:

@@ -6,6 +6,7 @@
 #include "frame/ddraw_text.h"
 #include "frame/dix.h"
 #include "support/scratch.h"
+#include "support/surfaces.h"
 #include "ui/edit.h"
 #include "world/sprites_defs.h"
 
@@ -21,19 +22,13 @@ class PanelMessage : public ::testing::Test {
     InitFont();
     InitDefUnits();
     InitEdit();
-    DDSURFACEDESC desc{};
-    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    desc.dwWidth = 640;
-    desc.dwHeight = 48;
-    lpDD->CreateSurface(&desc, &font_surface, nullptr);
+    font_surface = surfaces.Make(640, 48);
     Fill(font_surface, kInk);
     Fill(lpDDSBack, kWhite);
   }
   ~PanelMessage() override {
     FreeEdit();
     FreeDefUnits();
-    font_surface->Release();
     font_surface = nullptr;
   }
   static void Fill(LPDIRECTDRAWSURFACE s, std::uint16_t colour) {
@@ -46,22 +41,12 @@ class PanelMessage : public ::testing::Test {
 
   test::ScratchTree tree;
   test::Machine machine;
+  test::SurfaceFactory surfaces;
 };
 
+// A message never drawn outlives its time; one drawn shows until its time is
+// over and goes at the first drawing after.
 TEST_F(PanelMessage, ShowsUntilItsTimeIsOverAndGoesAtTheFirstDrawingAfter) {
-  cEditMessage message;
-  message.SetMessage("NO FOOD", 530, 150, 2000);
-  Advance(1999);
-  message.Afficher(lpDDSBack);
-  EXPECT_TRUE(Shown());
-  Fill(lpDDSBack, kWhite);
-  Advance(1);
-  message.Afficher(lpDDSBack);
-  EXPECT_FALSE(Shown());
-  EXPECT_FALSE(message.text);
-}
-
-TEST_F(PanelMessage, AnUndrawnMessageOutlivesItsTimeUntilReplaced) {
   cEditMessage message;
   std::string posted = "no money";
   message.SetMessage(posted.c_str(), 530, 150, 2000);
@@ -74,6 +59,11 @@ TEST_F(PanelMessage, AnUndrawnMessageOutlivesItsTimeUntilReplaced) {
   message.Afficher(lpDDSBack);
   EXPECT_TRUE(Shown());
   EXPECT_STREQ(message.text.get(), "NO WOOD");
+  Fill(lpDDSBack, kWhite);
+  Advance(1);
+  message.Afficher(lpDDSBack);
+  EXPECT_FALSE(Shown());
+  EXPECT_FALSE(message.text);
 }
 
 TEST_F(PanelMessage, OnlyTheHallsPanelDrawsAndTimesOutItsMessage) {

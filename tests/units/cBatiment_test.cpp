@@ -94,11 +94,10 @@ TEST_F(Training, ABusyTrainerLogsTheRequestAndKeepsItsUnit) {
                 "cBatiment void cHall1::Construction(cDefUnit* unit)\n" + busy +
                 "cBatiment void cOrcHall::Construction(cDefUnit* unit)\n" + busy +
                 "cBatiment void cOrcBarrack::Construction(cDefUnit* unit)\n" + busy);
-  EXPECT_EQ(hall->pDefEnConstruction, Def(PAYSA));
+  EXPECT_EQ(std::tie(hall->pDefEnConstruction, barrack->pDefEnConstruction,
+                     orc_hall->pDefEnConstruction, orc_barrack->XRally, orc_barrack->YRally),
+            std::make_tuple(Def(PAYSA), Def(GUERR), Def(OPAYS), 7, 8));
   EXPECT_EQ(hall->Progression, 5);
-  EXPECT_EQ(barrack->pDefEnConstruction, Def(GUERR));
-  EXPECT_EQ(orc_hall->pDefEnConstruction, Def(OPAYS));
-  EXPECT_EQ(std::tie(orc_barrack->XRally, orc_barrack->YRally), std::make_tuple(7, 8));
 }
 
 TEST_F(Training, ExactResourcesStartAndArePaidOnlyWhenTheUnitComesOut) {
@@ -129,9 +128,8 @@ TEST_F(Training, ExactResourcesStartAndArePaidOnlyWhenTheUnitComesOut) {
   EXPECT_EQ(std::tie(Money, Wood), std::make_tuple(0, 0));
   EXPECT_EQ(FoodNeeded, needed + 20);
   for (cBatiment* trainer : {hall, barrack}) {
-    EXPECT_EQ(trainer->pDefEnConstruction, nullptr);
-    EXPECT_EQ(trainer->Progression, 0);
-    EXPECT_EQ(trainer->Tache, SANS_TACHE);
+    EXPECT_EQ(std::tie(trainer->pDefEnConstruction, trainer->Progression, trainer->Tache),
+              std::make_tuple(nullptr, std::uint8_t(0), SANS_TACHE));
   }
   EXPECT_FALSE(occupancy_grid[CellIndex(9, 9)]->Present_In_Initial_Map);
 }
@@ -185,12 +183,11 @@ TEST_F(Training, AHallHoldsAtFullWhileEveryCellAroundIsTaken) {
   EXPECT_EQ(Money, 0);
 }
 
-TEST_F(Training, OrcTrainingPaysFromTheOrcTreasuryAndWalksToItsRallyCell) {
+TEST_F(Training, OrcTrainingPaysFromTheOrcTreasuryAndWalksToItsRallyCellIfAPathLeadsThere) {
   cBatiment* hall = Building(ORC, OHALL, 10, 10);
   MoneyOrc = 99, WoodOrc = 0;
   hall->Construction(Def(OPAYS), 20, 12);  // short: silently nothing
-  EXPECT_EQ(hall->pDefEnConstruction, nullptr);
-  EXPECT_EQ(hall->Tache, SANS_TACHE);
+  EXPECT_EQ(std::tie(hall->pDefEnConstruction, hall->Tache), std::make_tuple(nullptr, SANS_TACHE));
   MoneyOrc = 100;
   hall->Construction(Def(OPAYS), 20, 12);
   EXPECT_EQ(hall->Tache, RE_CONSTUCTION);
@@ -210,6 +207,15 @@ TEST_F(Training, OrcTrainingPaysFromTheOrcTreasuryAndWalksToItsRallyCell) {
   }
   EXPECT_EQ(std::tie(peon->Px, peon->Py), std::make_tuple(20, 12));
   EXPECT_EQ(occupancy_grid[CellIndex(20, 12)], peon);
+
+  terrain_grid[CellIndex(30, 12)] = BOIS05;  // a rally cell no path reaches
+  MoneyOrc = 100;
+  hall->Construction(Def(OPAYS), 30, 12);
+  Steps(101);
+  auto* stayer = dynamic_cast<cHumanoide*>(occupancy_grid[CellIndex(9, 9)]);
+  ASSERT_NE(stayer, nullptr);
+  EXPECT_EQ(stayer->Ordre, WAIT);  // not sent along the emptied path to (0, 0)
+  EXPECT_EQ(std::tie(stayer->Px, stayer->Py), std::make_tuple(9, 9));
 }
 
 TEST_F(Training, AnOrcTrainerLostWhileTrainingHandsItsUnitToTheRebuildList) {
@@ -337,13 +343,11 @@ TEST_F(BuildingPicture, TheBarFillsOnePixelPerPercentForTheSelectedHumanTrainer)
   cBatiment* hall = Trainer(HUMAN, HALL1, 40);
   AddToSelection(hall);
   hall->Afficher();
-  EXPECT_EQ(Back(528, 135), kEmptyBar);
-  EXPECT_EQ(Back(632, 156), kEmptyBar);
-  EXPECT_EQ(Back(633, 140), kWhite);
-  EXPECT_EQ(Back(531, 138), kFullBar);
-  EXPECT_EQ(Back(570, 153), kFullBar);
-  EXPECT_EQ(Back(571, 145), kEmptyBar);
-  EXPECT_EQ(Back(560, 154), kEmptyBar);
+  // The empty bar's corners and the edges of the 40 pixels filled.
+  const std::tuple<int, int, std::uint16_t> pixels[] = {
+      {528, 135, kEmptyBar}, {632, 156, kEmptyBar}, {633, 140, kWhite},   {531, 138, kFullBar},
+      {570, 153, kFullBar},  {571, 145, kEmptyBar}, {560, 154, kEmptyBar}};
+  for (auto [x, y, colour] : pixels) EXPECT_EQ(Back(x, y), colour) << x << "," << y;
 }
 
 TEST_F(BuildingPicture, NoBarWithoutTrainingOrForAnotherSelection) {
@@ -390,21 +394,6 @@ TEST_F(BuildingPicture, ATempleShowsTheColumnOfItsOwner) {
     EXPECT_EQ(temple->GetOwner(), owner);
     EXPECT_EQ(virtual_surface.get()->PixelAt(32 * 2 + 96 + 50, 32 * 3 + 96 + 50), 0x100 + owner);
   }
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(Training, AUnitTrainedForARallyCellNoPathReachesStaysWhereItCameOut) {
-  cBatiment* hall = Building(ORC, OHALL, 10, 10);
-  terrain_grid[CellIndex(20, 12)] = BOIS05;  // the rally cell is a tree
-  hall->Construction(Def(OPAYS), 20, 12);
-  Steps(101);
-  auto* peon = dynamic_cast<cHumanoide*>(occupancy_grid[CellIndex(9, 9)]);
-  ASSERT_NE(peon, nullptr);
-  EXPECT_EQ(peon->Ordre, WAIT);  // not sent along the emptied path to (0, 0)
-  EXPECT_EQ(std::tie(peon->Px, peon->Py), std::make_tuple(9, 9));
 }
 
 }  // namespace

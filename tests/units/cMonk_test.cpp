@@ -39,12 +39,10 @@ TEST_F(Monks, ConqueringTheSameTempleTwiceCountsTwice) {
   cMonk* monk = Monk(10, 21);
   monk->AssignerTache(CONQUETE, temple);
   Frame(10);
-  EXPECT_TRUE(monk->EnRoute);
-  EXPECT_EQ(monk->Ordre, GOTO);
+  EXPECT_EQ(std::tie(monk->EnRoute, monk->Ordre), std::make_tuple(true, GOTO));
   ASSERT_TRUE(WalkIn(monk));
   EXPECT_TRUE(IsAdjacent(monk->Px, monk->Py, 20, 20, 3, 3));
-  EXPECT_EQ(temple->GetOwner(), HUMAN);
-  EXPECT_EQ(ConquetesAir, 1);
+  EXPECT_EQ(std::make_tuple(temple->GetOwner(), ConquetesAir), std::make_tuple(HUMAN, 1));
 
   int hidden_ms = 0;
   for (; !monk->visible; hidden_ms += 10) Frame(10);
@@ -54,9 +52,8 @@ TEST_F(Monks, ConqueringTheSameTempleTwiceCountsTwice) {
 
   monk->AssignerTache(CONQUETE, temple);
   Frame(11);
-  EXPECT_TRUE(monk->InTemple);
-  EXPECT_EQ(ConquetesAir, 2);
-  EXPECT_EQ(ConquetesFeu + ConquetesNature, 0);
+  EXPECT_EQ(std::make_tuple(monk->InTemple, ConquetesAir, ConquetesFeu, ConquetesNature),
+            std::make_tuple(true, 2, 0, 0));
 }
 
 TEST_F(Monks, BesideATempleAMonkEntersAtOnceAndCountsItsKind) {

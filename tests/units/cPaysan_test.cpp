@@ -294,10 +294,6 @@ TEST_F(Workers, OrdersOtherThanBuildingAreLoggedAndStillTaken) {
                 "tache RE_CONSUCTION alors que il n'y a rien a construite...");
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(Workers, TheWorkerWhoRefoundsItsLostHallTakesItAsItsOwn) {
   cSprite* hall = Add(ORC, OHALL, 10, 10);
   cPaysan* w = Worker(ORC, 15, 11);

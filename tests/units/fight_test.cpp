@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <utility>
 
 #include "support/world.h"
@@ -64,16 +65,14 @@ TEST_F(Battle, AnArcherHaltsInRangeBetweenTwoCellsAndShootsWhereverTheTargetGoes
   cHumanoide* target = Unit(ORC, OGUER, 12, 5, PASSIVE);
   archer->AssignerTache(ATTACK, target);
   ASSERT_TRUE(RunUntil([&] { return archer->EnZoneAttack; }));
-  EXPECT_EQ(Cell(archer), std::make_pair(9, 5));  // three cells off
-  EXPECT_EQ(archer->CurrentStep, 1);
-  EXPECT_EQ(archer->PixelX, 32 * 8 + 2);
-  EXPECT_EQ(archer->Ordre, WAIT);
+  // Three cells off, one sub-step out of (8, 5).
+  EXPECT_EQ(std::tie(archer->Px, archer->Py, archer->CurrentStep, archer->PixelX, archer->Ordre),
+            std::make_tuple(9, 5, 1, 32 * 8 + 2, WAIT));
   WalkTo(target, 17, 5);
   ASSERT_TRUE(RunUntil([&] { return target->Ordre == WAIT; }));
   const int hit_points = target->PointsDeVie;
   ASSERT_TRUE(RunUntil([&] { return target->PointsDeVie < hit_points; }, 2000));
-  EXPECT_EQ(Cell(archer), std::make_pair(9, 5));
-  EXPECT_EQ(archer->CurrentStep, 1);
+  EXPECT_EQ(std::tie(archer->Px, archer->Py, archer->CurrentStep), std::make_tuple(9, 5, 1));
 }
 
 TEST_F(Battle, ASoldierHaltsOnlyBesideItsTargetAndFollowsItWhenItMoves) {
@@ -82,8 +81,7 @@ TEST_F(Battle, ASoldierHaltsOnlyBesideItsTargetAndFollowsItWhenItMoves) {
   target->PointsDeVie = 1000;
   soldier->AssignerTache(ATTACK, target);
   ASSERT_TRUE(RunUntil([&] { return soldier->EnZoneAttack; }, 1000, 2));
-  EXPECT_EQ(Cell(soldier), std::make_pair(7, 5));
-  EXPECT_EQ(soldier->CurrentStep, 0);
+  EXPECT_EQ(std::tie(soldier->Px, soldier->Py, soldier->CurrentStep), std::make_tuple(7, 5, 0));
   WalkTo(target, 8, 12);
   ASSERT_TRUE(RunUntil([&] { return target->Ordre == WAIT && soldier->EnZoneAttack; }));
   EXPECT_EQ(Cell(soldier), std::make_pair(7, 11));  // down the target's side
@@ -111,9 +109,8 @@ TEST_F(Battle, AnAttackerWithNoWayToItsTargetGivesUpWhereItStands) {
   }
   soldier->AssignerTache(ATTACK, target);
   for (int frame = 0; frame < 20; ++frame) Frame(2);
-  EXPECT_EQ(Cell(soldier), std::make_pair(10, 10));
-  EXPECT_EQ(soldier->Tache, SANS_TACHE);
-  EXPECT_EQ(soldier->Ordre, WAIT);
+  EXPECT_EQ(std::tie(soldier->Px, soldier->Py, soldier->Tache, soldier->Ordre),
+            std::make_tuple(10, 10, SANS_TACHE, WAIT));
 }
 
 TEST_F(Battle, AKillByASwordEndsTheTaskOfEveryAttackerInTheSameFight) {
@@ -127,9 +124,8 @@ TEST_F(Battle, AKillByASwordEndsTheTaskOfEveryAttackerInTheSameFight) {
   StepAt(3001);
   EXPECT_EQ(sprite_counts[ORC], 0);
   for (cHumanoide* attacker : {west, east}) {
-    EXPECT_EQ(attacker->Tache, SANS_TACHE);
-    EXPECT_EQ(attacker->ActualTarget, nullptr);
-    EXPECT_FALSE(attacker->EnZoneAttack);
+    EXPECT_EQ(std::tie(attacker->Tache, attacker->ActualTarget, attacker->EnZoneAttack),
+              std::make_tuple(SANS_TACHE, nullptr, false));
   }
   EXPECT_EQ(west->dwLastAttack + east->dwLastAttack, 3001U);  // the other had nothing to strike
 }
@@ -158,12 +154,12 @@ TEST_F(Battle, AStandingWorkerStepsAwayFromTheSwordAndAWalkingOneWalksOn) {
   const int full = worker->PointsDeVie;
   orc->AssignerTache(ATTACK, worker);
   ASSERT_TRUE(RunUntil([&] { return worker->PointsDeVie < full; }, 4000));
-  EXPECT_EQ(std::make_pair(worker->XObjectif, worker->YObjectif), std::make_pair(4, 4));
-  EXPECT_EQ(worker->Ordre, GOTO);
+  EXPECT_EQ(std::tie(worker->XObjectif, worker->YObjectif, worker->Ordre),
+            std::make_tuple(4, 4, GOTO));
   ASSERT_TRUE(RunUntil([&] { return worker->Ordre == WAIT; }, 2000));
   EXPECT_EQ(Cell(worker), std::make_pair(4, 4));
-  EXPECT_EQ(orc->ActualTarget, worker);
-  EXPECT_FALSE(orc->EnZoneAttack);  // it goes after the worker
+  // The orc goes after the worker.
+  EXPECT_EQ(std::tie(orc->ActualTarget, orc->EnZoneAttack), std::make_tuple(worker, false));
 
   WalkTo(worker, 12, 4);
   Frame(61);
@@ -185,10 +181,8 @@ TEST_F(Battle, AnAggressiveSoldierLooksForEnemiesEveryHalfSecondWhenIdleAndStand
   StepAt(1001);
   EXPECT_EQ(soldier->Tache, SANS_TACHE);
   StepAt(1002);
-  EXPECT_EQ(soldier->ActualTarget, orc);
-  EXPECT_EQ(soldier->Tache, ATTACK);
-  EXPECT_EQ(passive->Tache, SANS_TACHE);
-  EXPECT_EQ(walking->Tache, SANS_TACHE);
+  EXPECT_EQ(std::tie(soldier->ActualTarget, soldier->Tache), std::make_tuple(orc, ATTACK));
+  EXPECT_EQ(std::tie(passive->Tache, walking->Tache), std::make_tuple(SANS_TACHE, SANS_TACHE));
 }
 
 }  // namespace

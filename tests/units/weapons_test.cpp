@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -83,8 +84,7 @@ TEST_F(Projectiles, AnArrowMissesAUnitThatSteppedOffItsCellAndHitsOneThatCameBac
   LaunchWeapon(archer, orc);
   orc->SetPosition(8, 6);
   StepsToLand();
-  EXPECT_EQ(orc->PointsDeVie, full);
-  EXPECT_EQ(orc->ActualTarget, nullptr);
+  EXPECT_EQ(std::tie(orc->PointsDeVie, orc->ActualTarget), std::make_tuple(full, nullptr));
 
   orc->SetPosition(8, 5);
   LaunchWeapon(archer, orc);
@@ -93,8 +93,8 @@ TEST_F(Projectiles, AnArrowMissesAUnitThatSteppedOffItsCellAndHitsOneThatCameBac
   Step();
   orc->SetPosition(8, 5);
   StepsToLand();
-  EXPECT_EQ(orc->PointsDeVie, full - 5);
-  EXPECT_EQ(orc->ActualTarget, archer);  // it answers the shooter
+  // Hit, it answers the shooter.
+  EXPECT_EQ(std::tie(orc->PointsDeVie, orc->ActualTarget), std::make_tuple(full - 5, archer));
 }
 
 TEST_F(Projectiles, AShotAtATargetKilledMeanwhileDoesNoHarmToANewcomerOnItsCell) {
@@ -141,9 +141,8 @@ TEST_F(Projectiles, OnlyATargetWithoutAttackersOrWithoutATargetOfItsOwnIsToldOfA
   for (cHumanoide* worker : {busy, unwatched, idle}) LaunchWeapon(archer, worker);
   StepsToLand();
   // A worker that is told steps away from the shooter.
-  EXPECT_EQ(busy->Ordre, WAIT);
-  EXPECT_EQ(unwatched->Ordre, GOTO);
-  EXPECT_EQ(idle->Ordre, GOTO);
+  EXPECT_EQ(std::tie(busy->Ordre, unwatched->Ordre, idle->Ordre),
+            std::make_tuple(WAIT, GOTO, GOTO));
 }
 
 TEST_F(Projectiles, AnArrowShotStraightDownShowsTheSPictureWithoutItsKeyColour) {

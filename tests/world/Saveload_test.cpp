@@ -9,9 +9,9 @@
 #include <climits>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
-#include "support/empty_world.h"
 #include "support/world.h"
 #include "ui/money.h"
 #include "ui/zone_game.h"
@@ -29,6 +29,10 @@ class Stream {
  public:
   Stream& Int(std::int32_t value) {
     for (int i = 0; i < 4; ++i) bytes_ += char((std::uint32_t(value) >> (8 * i)) & 0xFF);
+    return *this;
+  }
+  Stream& Ints(std::initializer_list<std::int32_t> values) {
+    for (std::int32_t value : values) Int(value);
     return *this;
   }
   Stream& Byte(unsigned char value) {
@@ -56,15 +60,21 @@ std::string Stored(const std::string& stream) {
   return stored;
 }
 
-// The head of a file with no terrain variety: w x h grass, nothing
-// explored, the treasuries and view at 0.
-Stream GrassHead(int w, int h, const std::string& name = "") {
+// The head of a file with no name and no terrain variety: w x h grass,
+// nothing explored, the treasuries at 0, the view as given.
+Stream GrassHead(int w, int h, int scroll_x = 0, int scroll_y = 0) {
   Stream s;
-  s.Int(int(name.size())).Text(name).Int(1).Int(w).Int(h);
+  s.Ints({0, 1, w, h});
   for (int i = 0; i < w * h; ++i) s.Int(HERBE1);
   for (int i = 0; i < w * h; ++i) s.Byte(0);
-  for (int i = 0; i < 6; ++i) s.Int(0);
-  return s;
+  return s.Ints({0, 0, 0, 0, scroll_x, scroll_y});
+}
+
+// Stores the stream, empties the world to w x h and loads the file.
+bool LoadStored(const Stream& s, int w, int h) {
+  WriteBytes("stored.bin", Stored(s.bytes()));
+  test::ResetWorldTo(w, h);
+  return LoadGame("stored.bin");
 }
 
 std::vector<DECOR> Kinds(RACE race) {
@@ -101,16 +111,19 @@ class SavedGame : public test::WorldTest {
   }
   static Stream SmallWorldStream() {
     Stream s;
-    s.Int(2).Text("ab").Int(2).Int(2).Int(2);
-    s.Int(HERBE1).Int(HERBE2).Int(BOIS05).Int(VIDE);  // column by column
-    s.Byte(1).Byte(1).Byte(1).Byte(1);                // all seen by the worker
-    s.Int(10).Int(20).Int(30).Int(40).Int(64).Int(32).Int(1).Int(0).Int(0);
-    s.Record(PAYSA, 1, 1, 10, RECOLTE_OR, true, true).Int(5).Int(6).Int(7).Int(8).Int(-1).Int(-1);
+    s.Int(2).Text("ab").Ints({2, 2, 2});
+    s.Ints({HERBE1, HERBE2, BOIS05, VIDE});  // column by column
+    s.Byte(1).Byte(1).Byte(1).Byte(1);       // all seen by the worker
+    s.Ints({10, 20, 30, 40, 64, 32, 1, 0, 0});
+    s.Record(PAYSA, 1, 1, 10, RECOLTE_OR, true, true).Ints({5, 6, 7, 8, -1, -1});
     return s;
   }
 };
 
-TEST_F(SavedGame, TwoByTwoWorldWithOneWorkerIsTheExpectedStream) {
+// The world is saved as the expected stream, its stored form reads back to
+// the same world, which saves again to it; the logs mirror the writer and
+// the reader.
+TEST_F(SavedGame, TwoByTwoWorldWithOneWorkerIsTheExpectedStreamBothWays) {
   BuildSmallWorld();
   ASSERT_TRUE(SaveGame("small.bin", "ab"));
   const std::string stream = SmallWorldStream().bytes();
@@ -121,19 +134,29 @@ TEST_F(SavedGame, TwoByTwoWorldWithOneWorkerIsTheExpectedStream) {
   ASSERT_EQ(stored.size(), 122U);
   EXPECT_EQ(stored.substr(4 + 2 + 12 + 16 + 4, 3), std::string("\r\n\0", 3));
   EXPECT_EQ(stored.substr(120 - 46 + 12 + 1, 4), std::string("\r\n\0\0", 4));
-}
+  const std::string saved = tree.Log("Fake_save.txt");
+  EXPECT_EQ(saved.find("length:02\nname:ab\nmission : 02\nTX_MAP :02\nTY_MAP :02\n"), 0U);
+  EXPECT_NE(saved.find("nb sprites humains : 01\nnb sprites orcs : 00\nnb sprites neutres : 00\n"
+                       "############# NEW SPRITE HUMAIN ##############\nPAYSA\nPX : 01\n"),
+            std::string::npos);
+  EXPECT_NE(saved.find("Tache : RECOLTE OR\ntrue\nPresent_In_Initial_Map : true\nXMine : 05\n"),
+            std::string::npos);
 
-TEST_F(SavedGame, TheStoredFormReadsBackToTheSameWorld) {
-  WriteBytes("small.bin", Stored(SmallWorldStream().bytes()));
-  test::ResetWorldTo(5, 5);
-  ASSERT_TRUE(LoadGame("small.bin"));
+  ASSERT_TRUE(LoadStored(SmallWorldStream(), 5, 5));
   EXPECT_EQ(tx_map, 2);
   ASSERT_NE(sprite_lists[HUMAN], nullptr);
   EXPECT_EQ(sprite_lists[HUMAN]->PointsDeVie, 10);
   EXPECT_EQ(Money, 10);
+  const std::string read = tree.Log("Fake_read.txt");
+  EXPECT_EQ(
+      read.find("02\nab\nmission : 02\ntx_map : 02\nty_map : 02\nlecture de la map....done\n"), 0U);
+  EXPECT_NE(read.find("money : 10\nwood : 20\n"), std::string::npos);
+  EXPECT_NE(read.find("name : PAYSA\npx : 01\npy : 01\npoints vie : 10\ntache : RECOLTE OR\n"),
+            std::string::npos);
+  EXPECT_NE(read.find("yhall : -1\n"), std::string::npos);
   // Everything read is written again: one sprite, so no order to reverse.
   ASSERT_TRUE(SaveGame("again.bin", "ab"));
-  EXPECT_EQ(ReadBytes("again.bin"), Stored(SmallWorldStream().bytes()));
+  EXPECT_EQ(ReadBytes("again.bin"), Stored(stream));
 }
 
 TEST_F(SavedGame, ALoneCarriageReturnIsOrdinaryData) {
@@ -172,28 +195,6 @@ TEST_F(SavedGame, EachLoadReversesTheListsAndASecondLoadRestoresThem) {
   EXPECT_EQ(ReadBytes("third.bin"), ReadBytes("first.bin"));
 }
 
-TEST_F(SavedGame, TheLogsMirrorTheWriterAndTheReader) {
-  BuildSmallWorld();
-  ASSERT_TRUE(SaveGame("small.bin", "ab"));
-  const std::string saved = tree.Log("Fake_save.txt");
-  EXPECT_EQ(saved.find("length:02\nname:ab\nmission : 02\nTX_MAP :02\nTY_MAP :02\n"), 0U);
-  EXPECT_NE(saved.find("nb sprites humains : 01\nnb sprites orcs : 00\nnb sprites neutres : 00\n"
-                       "############# NEW SPRITE HUMAIN ##############\nPAYSA\nPX : 01\n"),
-            std::string::npos);
-  EXPECT_NE(saved.find("Tache : RECOLTE OR\ntrue\nPresent_In_Initial_Map : true\nXMine : 05\n"),
-            std::string::npos);
-
-  test::ResetWorldTo(2, 2);
-  ASSERT_TRUE(LoadGame("small.bin"));
-  const std::string read = tree.Log("Fake_read.txt");
-  EXPECT_EQ(
-      read.find("02\nab\nmission : 02\ntx_map : 02\nty_map : 02\nlecture de la map....done\n"), 0U);
-  EXPECT_NE(read.find("money : 10\nwood : 20\n"), std::string::npos);
-  EXPECT_NE(read.find("name : PAYSA\npx : 01\npy : 01\npoints vie : 10\ntache : RECOLTE OR\n"),
-            std::string::npos);
-  EXPECT_NE(read.find("yhall : -1\n"), std::string::npos);
-}
-
 TEST_F(SavedGame, FilesThatCannotBeOpenedAreReportedAndChangeNothing) {
   test::ResetWorldTo(3, 3);
   Money = 77;
@@ -216,12 +217,9 @@ TEST_F(SavedGame, TheSlotScanFindsPresentMissingAndDamagedNames) {
   WriteBytes("../common_bin/slot6.bin", Stream().Int(-4).Text("xyz").bytes());
   slot_names[1] = "STALE";
   ScanSlotNames();
-  EXPECT_EQ(slot_names[0], "FIRST GAME");
-  EXPECT_EQ(slot_names[1], std::nullopt);
-  EXPECT_EQ(slot_names[3], "");
-  EXPECT_EQ(slot_names[5], "ab");
-  EXPECT_EQ(slot_names[6], "");
-  EXPECT_EQ(slot_names[9], std::nullopt);
+  const std::optional<std::string> none;
+  EXPECT_EQ(slot_names, (std::array<std::optional<std::string>, 10>{
+                            "FIRST GAME", none, none, "", none, "ab", "", none, none, none}));
 }
 
 TEST_F(SavedGame, AMapSizeOutsideOneTo128IsRefusedBeforeAnythingChanges) {
@@ -229,13 +227,10 @@ TEST_F(SavedGame, AMapSizeOutsideOneTo128IsRefusedBeforeAnythingChanges) {
     test::ResetWorldTo(4, 4);
     Money = 55;
     terrain_grid[CellIndex(2, 2)] = BOIS01;
-    WriteBytes("big.bin", Stored(Stream().Int(0).Int(3).Int(w).Int(h).Int(HERBE2).bytes()));
+    WriteBytes("big.bin", Stored(Stream().Ints({0, 3, w, h, HERBE2}).bytes()));
     EXPECT_FALSE(LoadGame("big.bin")) << w << "x" << h;
-    EXPECT_EQ(tx_map, 4);
-    EXPECT_EQ(ty_map, 4);
-    EXPECT_EQ(current_mission, 0);
-    EXPECT_EQ(terrain_grid[CellIndex(2, 2)], BOIS01);
-    EXPECT_EQ(Money, 55);
+    EXPECT_EQ(std::tie(tx_map, ty_map, current_mission, terrain_grid[CellIndex(2, 2)], Money),
+              std::make_tuple(4, 4, 0, BOIS01, 55));
   }
 }
 
@@ -265,53 +260,37 @@ TEST_F(SavedGame, ATruncatedFileKeepsWhatWasRead) {
 
 TEST_F(SavedGame, AbsurdCountsAndLengthsStopAtTheEndOfTheFile) {
   Stream huge_counts = GrassHead(3, 3);
-  huge_counts.Int(INT_MAX).Int(INT_MAX).Int(-7);
+  huge_counts.Ints({INT_MAX, INT_MAX, -7});
   huge_counts.Record(GUERR, 0, 0, 9, SANS_TACHE, true, false);
-  WriteBytes("counts.bin", Stored(huge_counts.bytes()));
-  test::ResetWorldTo(3, 3);
-  EXPECT_TRUE(LoadGame("counts.bin"));
+  EXPECT_TRUE(LoadStored(huge_counts, 3, 3));
   EXPECT_EQ(sprite_counts[HUMAN], 1);
   EXPECT_EQ(sprite_counts[ORC], 0);
 
-  WriteBytes("name.bin", Stored(Stream().Int(INT_MAX).Text("short").bytes()));
-  test::ResetWorldTo(3, 3);
-  LoadGame("name.bin");
+  LoadStored(Stream().Int(INT_MAX).Text("short"), 3, 3);
   EXPECT_EQ(sprite_counts[HUMAN] + sprite_counts[ORC] + sprite_counts[NEUTRE], 0);
 }
 
 TEST_F(SavedGame, AKindItsSideRefusesStopsTheRead) {
   Stream s = GrassHead(8, 8);
-  s.Int(3).Int(1).Int(0);
+  s.Ints({3, 1, 0});
   s.Record(GUERR, 0, 0, 120, SANS_TACHE, true, true);
   s.Record(OHALL, 1, 1, 100, SANS_TACHE, true, true);  // an orc kind among the humans
   s.Record(ARCHE, 6, 6, 100, SANS_TACHE, true, true);
   s.Record(OGUER, 7, 7, 150, SANS_TACHE, true, true);
-  for (int kind : {-1, 1000}) {
-    Stream odd = GrassHead(8, 8);
-    odd.Int(1).Int(0).Int(0).Record(static_cast<DECOR>(kind), 0, 0, 1, SANS_TACHE, true, true);
-    WriteBytes("odd.bin", Stored(odd.bytes()));
-    test::ResetWorldTo(8, 8);
-    EXPECT_TRUE(LoadGame("odd.bin"));
-    EXPECT_EQ(sprite_counts[HUMAN], 0);
-  }
-  WriteBytes("refused.bin", Stored(s.bytes()));
-  test::ResetWorldTo(8, 8);
-  EXPECT_TRUE(LoadGame("refused.bin"));
+  EXPECT_TRUE(LoadStored(s, 8, 8));
   EXPECT_EQ(Kinds(HUMAN), std::vector<DECOR>{GUERR});
   EXPECT_EQ(sprite_lists[ORC], nullptr);
   EXPECT_NE(tree.Log("Fatal_Errors.txt").find("DECOR is not valid for HUMAINS\n"),
             std::string::npos);
 }
 
-TEST_F(SavedGame, AFootprintOutsideTheMapStopsTheRead) {
+TEST_F(SavedGame, AFootprintOutsideTheMapOrAKindOfNoSideStopsTheRead) {
   Stream s = GrassHead(10, 10);
-  s.Int(3).Int(0).Int(0);
+  s.Ints({3, 0, 0});
   s.Record(GUERR, 9, 9, 120, SANS_TACHE, true, true);
   s.Record(HALL1, 8, 8, 100, SANS_TACHE, true, true);  // its 4 x 4 would reach 11, 11
   s.Record(ARCHE, 1, 1, 100, SANS_TACHE, true, true);
-  WriteBytes("edge.bin", Stored(s.bytes()));
-  test::ResetWorldTo(10, 10);
-  EXPECT_TRUE(LoadGame("edge.bin"));
+  EXPECT_TRUE(LoadStored(s, 10, 10));
   EXPECT_EQ(Kinds(HUMAN), std::vector<DECOR>{GUERR});
   // The game's reset clears the grids over the map only: nothing of the
   // refused hall may lie beyond it.
@@ -319,39 +298,28 @@ TEST_F(SavedGame, AFootprintOutsideTheMapStopsTheRead) {
   EXPECT_EQ(occupancy_grid[CellIndex(10, 10)], nullptr);
   EXPECT_EQ(occupancy_grid[CellIndex(11, 8)], nullptr);
 
-  for (const auto& [x, y] : {std::pair{10, 0}, {0, 10}, {-1, 0}, {INT_MAX, 0}}) {
-    Stream far = GrassHead(10, 10);
-    far.Int(1).Int(0).Int(0).Record(GUERR, x, y, 120, SANS_TACHE, true, true);
-    WriteBytes("far.bin", Stored(far.bytes()));
-    test::ResetWorldTo(10, 10);
-    EXPECT_TRUE(LoadGame("far.bin"));
-    EXPECT_EQ(sprite_counts[HUMAN], 0) << x << "," << y;
+  // And a lone record off the map, or of a kind no side has.
+  for (const auto& [kind, x, y] : {std::tuple{int(GUERR), 10, 0},
+                                   {int(GUERR), 0, 10},
+                                   {int(GUERR), -1, 0},
+                                   {int(GUERR), INT_MAX, 0},
+                                   {-1, 0, 0},
+                                   {1000, 0, 0}}) {
+    Stream one = GrassHead(10, 10);
+    one.Ints({1, 0, 0}).Record(static_cast<DECOR>(kind), x, y, 120, SANS_TACHE, true, true);
+    EXPECT_TRUE(LoadStored(one, 10, 10));
+    EXPECT_EQ(sprite_counts[HUMAN], 0) << kind << " at " << x << "," << y;
   }
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(SavedGame, DamagedNumbersAreBroughtWithinWhatTheGameCouldHaveMade) {
-  Stream s;
-  s.Int(0).Int(1).Int(6).Int(6);
-  for (int i = 0; i < 36; ++i) s.Int(HERBE1);
-  for (int i = 0; i < 36; ++i) s.Byte(0);
-  s.Int(0).Int(0).Int(0).Int(0).Int(INT_MAX).Int(INT_MIN);  // the view
-  s.Int(3).Int(0).Int(0);
+  Stream s = GrassHead(6, 6, INT_MAX, INT_MIN);
+  s.Ints({3, 0, 0});
   s.Record(GUERR, 1, 1, INT_MIN, ATTACK, true, true);
   s.Record(ARCHE, 2, 1, INT_MAX, SANS_TACHE, true, true);
-  s.Record(PAYSA, 3, 1, 5, RECOLTE_OR, true, true)
-      .Int(INT_MAX)
-      .Int(4)
-      .Int(-2)
-      .Int(5)
-      .Int(-1)
-      .Int(127);  // mine x and wood x are damage
-  WriteBytes("damaged.bin", Stored(s.bytes()));
-  test::ResetWorldTo(6, 6);
-  ASSERT_TRUE(LoadGame("damaged.bin"));
+  // The mine's x and the wood's x are damage.
+  s.Record(PAYSA, 3, 1, 5, RECOLTE_OR, true, true).Ints({INT_MAX, 4, -2, 5, -1, 127});
+  ASSERT_TRUE(LoadStored(s, 6, 6));
   EXPECT_EQ(scroll_x, kMapCapacity * kCellSize);
   EXPECT_EQ(scroll_y, -kViewHeight);
   ASSERT_EQ(Kinds(HUMAN), (std::vector<DECOR>{PAYSA, ARCHE, GUERR}));
@@ -367,15 +335,13 @@ TEST_F(SavedGame, DamagedNumbersAreBroughtWithinWhatTheGameCouldHaveMade) {
 
 TEST_F(SavedGame, SpritesStackedOnTakenCellsStopTheReadButAWorkerInASiteDoesNot) {
   Stream s = GrassHead(12, 12);
-  s.Int(5).Int(0).Int(0);
-  s.Record(PAYSA, 4, 4, 1000, CONSTUCTION, false, false).Int(0).Int(0).Int(0).Int(0).Int(0).Int(0);
+  s.Ints({5, 0, 0});
+  s.Record(PAYSA, 4, 4, 1000, CONSTUCTION, false, false).Ints({0, 0, 0, 0, 0, 0});
   s.Record(FERME, 4, 4, 1, SANS_TACHE, true, false);  // its site, around the hidden worker
   s.Record(GUERR, 9, 9, 120, SANS_TACHE, true, true);
   s.Record(GUERR, 9, 9, 120, SANS_TACHE, true, true);  // on the first soldier: damage
   s.Record(ARCHE, 1, 1, 100, SANS_TACHE, true, true);
-  WriteBytes("stacked.bin", Stored(s.bytes()));
-  test::ResetWorldTo(12, 12);
-  ASSERT_TRUE(LoadGame("stacked.bin"));
+  ASSERT_TRUE(LoadStored(s, 12, 12));
   EXPECT_EQ(Kinds(HUMAN), (std::vector<DECOR>{GUERR, FERME, PAYSA}));
 }
 

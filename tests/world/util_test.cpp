@@ -63,44 +63,33 @@ class UtilTest : public ::testing::Test {
   cSprite stand_in_{NEUTRE, 0, 0, nullptr, nullptr};
 };
 
-TEST_F(UtilTest, MapBoundsFollowWidthForXAndHeightForY) {
+// x runs to the width and y to the height; only empty grass inside the map
+// is free; the unchecked test reads the grids past the map but never
+// outside them.
+TEST_F(UtilTest, OnlyEmptyGrassInsideTheMapIsFreeAndAZoneOnlyWhenAllItsCellsAre) {
   EXPECT_TRUE(IsInMap(0, 0));
   EXPECT_TRUE(IsInMap(31, 27));
   EXPECT_TRUE(IsInMap(30, 3));
   EXPECT_FALSE(IsInMap(3, 30));
-  for (Cell off : {Cell{32, 0}, Cell{0, 28}, Cell{-1, 5}, Cell{5, -1}}) {
-    EXPECT_FALSE(IsInMap(off.first, off.second)) << off.first << "," << off.second;
-  }
-}
-
-TEST_F(UtilTest, OnlyEmptyGrassInsideTheMapIsFree) {
-  Ground(1, 1, HERBE2);
+  Ground(1, 1, HERBE2);  // looks like grass but blocks
   Ground(2, 1, VIDE);
   Ground(3, 1, BOIS01);
   Occupy(4, 1);
   EXPECT_TRUE(IsCellFree(0, 1));
-  EXPECT_FALSE(IsCellFree(1, 1)) << "HERBE2 looks like grass but blocks";
-  EXPECT_FALSE(IsCellFree(2, 1));
-  EXPECT_FALSE(IsCellFree(3, 1));
-  EXPECT_FALSE(IsCellFree(4, 1));
-  EXPECT_FALSE(IsCellFree(32, 1)) << "grass past the map's width";
-  EXPECT_FALSE(IsCellFree(1, 28)) << "grass past the map's height";
-  EXPECT_FALSE(IsCellFree(-1, 1));
-}
-
-TEST_F(UtilTest, UncheckedTestReadsTheGridsButNeverOutsideThem) {
-  Ground(1, 1, HERBE2);
-  Occupy(4, 1);
   EXPECT_TRUE(IsCellFreeUnchecked(0, 1));
-  EXPECT_FALSE(IsCellFreeUnchecked(1, 1));
-  EXPECT_FALSE(IsCellFreeUnchecked(4, 1));
+  for (int x = 1; x <= 4; ++x) {
+    EXPECT_FALSE(IsCellFree(x, 1)) << x;
+    EXPECT_FALSE(IsCellFreeUnchecked(x, 1)) << x;
+  }
+  for (Cell off : {Cell{32, 0}, Cell{0, 28}, Cell{-1, 5}, Cell{5, -1}, Cell{32, 1}, Cell{1, 28}}) {
+    EXPECT_FALSE(IsInMap(off.first, off.second)) << off.first << "," << off.second;
+    EXPECT_FALSE(IsCellFree(off.first, off.second)) << off.first << "," << off.second;
+  }
   EXPECT_TRUE(IsCellFreeUnchecked(32, 1)) << "past the map, still on the grids";
   for (Cell off : {Cell{-1, 0}, Cell{0, -1}, Cell{128, 0}, Cell{127, 128}}) {
     EXPECT_FALSE(IsCellFreeUnchecked(off.first, off.second)) << off.first << "," << off.second;
   }
-}
-
-TEST_F(UtilTest, ZoneIsFreeOnlyWhenEveryCellIs) {
+  // A zone is free only when every cell is.
   Occupy(7, 5);  // right beside the zone
   Occupy(5, 8);  // right below it
   EXPECT_TRUE(IsZoneFree(5, 5, 2, 3));
@@ -163,21 +152,17 @@ TEST_F(UtilTest, NearestRingCellTiesGoToSmallerXThenSmallerY) {
   EXPECT_EQ(Cell(rx, ry), Cell(19, 19)) << "the top-left corner when none is free";
 }
 
-TEST_F(UtilTest, NearestRingCellSkipsCellsOutsideTheMap) {
+TEST_F(UtilTest, NearestRingCellSkipsCellsOutsideTheMapAndReachesTheFarSideOfLargeRectangles) {
   SetMap(128, 128);
   // In the bottom-right corner its right column and bottom row are off the grids.
   EXPECT_EQ(Nearest(127, 120, 125, 125, 3, 3), Cell(127, 124));
   EXPECT_EQ(Nearest(2, 5, 0, 0, 3, 3), Cell(2, 3));
-}
-
-TEST_F(UtilTest, NearestRingCellReachesTheFarSideOfTheLargestRectangles) {
-  SetMap(64, 64);
   EXPECT_EQ(Nearest(30, 30, 10, 10, 14, 14), Cell(24, 24));
   // One cell wider and taller: its right column and bottom row lie past the table.
   EXPECT_EQ(Nearest(40, 17, 10, 10, 15, 15), Cell(24, 9));
 }
 
-TEST_F(UtilTest, AdjacentMeansOnTheRingOrInside) {
+TEST_F(UtilTest, AdjacentMeansOnTheRingOrInsideDistancesAreSquaredDirectionsEight) {
   EXPECT_TRUE(IsAdjacent(19, 19, 20, 20, 3, 3));
   EXPECT_TRUE(IsAdjacent(23, 23, 20, 20, 3, 3));
   EXPECT_TRUE(IsAdjacent(21, 21, 20, 20, 3, 3));
@@ -185,33 +170,24 @@ TEST_F(UtilTest, AdjacentMeansOnTheRingOrInside) {
   EXPECT_FALSE(IsAdjacent(21, 18, 20, 20, 3, 3));
   EXPECT_TRUE(IsAdjacent(24, 21, 20, 20, 4, 1)) << "width and height are not swapped";
   EXPECT_FALSE(IsAdjacent(21, 22, 20, 20, 4, 1));
-}
-
-TEST_F(UtilTest, SquaredDistanceAndDirection) {
   EXPECT_EQ(Distance2(1, 2, 4, 6), 25);
   EXPECT_EQ(Distance2(4, 6, 1, 2), 25);
-  EXPECT_EQ(GetDirection(5, 5, 6, 4), DIR_NE);
-  EXPECT_EQ(GetDirection(5, 5, 5, 5), DIR_NONE);
-  EXPECT_EQ(GetDirection(5, 5, 3, 9), DIR_SO);
-  EXPECT_EQ(GetDirection(5, 5, 9, 5), DIR_E);
-  EXPECT_EQ(GetDirection(5, 5, 7, 8), DIR_SE);
-  EXPECT_EQ(GetDirection(5, 5, 5, 6), DIR_S);
-  EXPECT_EQ(GetDirection(5, 5, 0, 5), DIR_O);
-  EXPECT_EQ(GetDirection(5, 5, 4, 1), DIR_NO);
-  EXPECT_EQ(GetDirection(5, 5, 5, 0), DIR_N);
+  const std::pair<Cell, DIRECTION> towards[] = {
+      {{6, 4}, DIR_NE}, {{5, 5}, DIR_NONE}, {{3, 9}, DIR_SO}, {{9, 5}, DIR_E}, {{7, 8}, DIR_SE},
+      {{5, 6}, DIR_S},  {{0, 5}, DIR_O},    {{4, 1}, DIR_NO}, {{5, 0}, DIR_N}};
+  for (const auto& [to, direction] : towards) {
+    EXPECT_EQ(GetDirection(5, 5, to.first, to.second), direction) << to.first << "," << to.second;
+  }
 }
 
 TEST_F(UtilTest, ForestIsTheThirteenWoodPiecesInsideTheMap) {
-  Ground(1, 0, BOIS01);
-  Ground(2, 0, BOIS13);
-  Ground(3, 0, HERBE2);
-  Ground(4, 0, BATI);
+  const std::pair<DECOR, bool> grounds[] = {
+      {HERBE1, false}, {BOIS01, true}, {BOIS13, true}, {HERBE2, false}, {BATI, false}};
+  for (int x = 0; x < 5; ++x) {
+    Ground(x, 0, grounds[x].first);
+    EXPECT_EQ(Forested(x, 0), grounds[x].second) << x;
+  }
   Ground(32, 3, BOIS05);  // on the grids, past the map
-  EXPECT_TRUE(Forested(1, 0));
-  EXPECT_TRUE(Forested(2, 0));
-  EXPECT_FALSE(Forested(0, 0));
-  EXPECT_FALSE(Forested(3, 0));
-  EXPECT_FALSE(Forested(4, 0));
   EXPECT_EQ(FatalLog(), "");
   EXPECT_FALSE(Forested(32, 3));
   EXPECT_FALSE(Forested(-1, 5));
@@ -220,37 +196,28 @@ TEST_F(UtilTest, ForestIsTheThirteenWoodPiecesInsideTheMap) {
             "util bool Forested(int px,int py) case impossible : -1,05\n");
 }
 
-TEST_F(UtilTest, ForestEdgeIsTheLastCellBeforeTheWood) {
-  for (int x = 12; x <= 14; ++x) Ground(x, 10, BOIS03);
-  EXPECT_EQ(Edge({14, 10}, {10, 10}), Cell(11, 10));
-}
-
-TEST_F(UtilTest, ForestEdgeWalksStraightBeforeDiagonally) {
-  Ground(14, 8, BOIS01);
-  EXPECT_EQ(Edge({14, 8}, {10, 6}), Cell(13, 7)) << "east, east, then down the diagonal";
-}
-
-TEST_F(UtilTest, ForestEdgeOnADiagonal) {
-  Ground(9, 9, BOIS07);
-  EXPECT_EQ(Edge({9, 9}, {5, 5}), Cell(8, 8));
-  Ground(7, 7, BOIS07);  // wood met on the way
-  EXPECT_EQ(Edge({9, 9}, {5, 5}), Cell(6, 6));
-  Ground(5, 1, BOIS02);  // up to the left
-  EXPECT_EQ(Edge({5, 1}, {9, 5}), Cell(6, 2));
-}
-
-TEST_F(UtilTest, ForestEdgeWalkBackStopsAfterAHundredSteps) {
-  SetMap(128, 8);
-  Ground(3, 3, BOIS01);
-  EXPECT_EQ(Edge({3, 3}, {120, 3}), Cell(20, 3));
-}
-
-TEST_F(UtilTest, ForestEdgeAlongTheMapsLastRowAndColumn) {
-  SetMap(128, 128);
-  Ground(124, 127, BOIS01);
-  Ground(127, 123, BOIS01);
-  EXPECT_EQ(Edge({124, 127}, {127, 127}), Cell(125, 127));
-  EXPECT_EQ(Edge({127, 123}, {127, 127}), Cell(127, 124));
+// The wood is laid in the order given, on a map of the given size; each
+// search starts at the wood's cell.
+TEST_F(UtilTest, ForestEdgeIsTheLastCellBeforeTheWoodStraightBeforeDiagonally) {
+  const struct {
+    int width, height;
+    std::vector<Cell> wood;
+    Cell from, worker, edge;
+  } cases[] = {
+      {32, 28, {{12, 10}, {13, 10}, {14, 10}}, {14, 10}, {10, 10}, {11, 10}},
+      {32, 28, {{14, 8}}, {14, 8}, {10, 6}, {13, 7}},  // east, east, then down the diagonal
+      {32, 28, {{9, 9}}, {9, 9}, {5, 5}, {8, 8}},
+      {32, 28, {{9, 9}, {7, 7}}, {9, 9}, {5, 5}, {6, 6}},  // wood met on the way
+      {32, 28, {{5, 1}}, {5, 1}, {9, 5}, {6, 2}},          // up to the left
+      {128, 8, {{3, 3}}, {3, 3}, {120, 3}, {20, 3}},       // the walk back stops at 100 steps
+      {128, 128, {{124, 127}}, {124, 127}, {127, 127}, {125, 127}},  // along the last row
+      {128, 128, {{127, 123}}, {127, 123}, {127, 127}, {127, 124}},  // and the last column
+  };
+  for (const auto& c : cases) {
+    SetMap(c.width, c.height);
+    for (auto [x, y] : c.wood) Ground(x, y, BOIS07);
+    EXPECT_EQ(Edge(c.from, c.worker), c.edge) << c.from.first << "," << c.from.second;
+  }
 }
 
 TEST_F(UtilTest, ForestEdgeNeedsTheWorkerAndTheWoodInsideTheMap) {
@@ -270,9 +237,10 @@ TEST_F(UtilTest, ForestEdgeNeedsTheWorkerAndTheWoodInsideTheMap) {
   EXPECT_EQ(Cell(px, py), Cell(40, 4));
 }
 
-TEST_F(UtilTest, UnitsOfAKindAreCountedInTheirSidesList) {
-  cDefUnit peon(nullptr), farm(nullptr);
+TEST_F(UtilTest, UnitsOfAKindAreCountedInTheirSidesListAndOddKindsReported) {
+  cDefUnit peon(nullptr), farm(nullptr), odd(nullptr);
   peon.Race = farm.Race = HUMAN;
+  odd.Race = static_cast<RACE>(3);
   cSprite a(HUMAN, 0, 0, nullptr, &peon), b(HUMAN, 1, 0, nullptr, &farm);
   cSprite c(HUMAN, 2, 0, nullptr, &peon), gone(HUMAN, 3, 0, nullptr, &peon);
   cSprite elsewhere(ORC, 4, 0, nullptr, &peon);
@@ -285,11 +253,6 @@ TEST_F(UtilTest, UnitsOfAKindAreCountedInTheirSidesList) {
   EXPECT_EQ(Get_Number_Units(&peon), 2);
   EXPECT_EQ(Get_Number_Units(&farm), 1);
   EXPECT_EQ(FatalLog(), "");
-}
-
-TEST_F(UtilTest, UnitCountReportsANullKindAndAnImpossibleSide) {
-  cDefUnit odd(nullptr);
-  odd.Race = static_cast<RACE>(3);
   EXPECT_EQ(Get_Number_Units(nullptr), 0);
   EXPECT_EQ(Get_Number_Units(&odd), 0);
   EXPECT_EQ(FatalLog(),
