@@ -78,11 +78,7 @@ class WorldScene {
   // What the game does for the world on one frame.
   void Step() {
     clock_.AdvanceClock(kFrameMs);
-    for (RACE race : {HUMAN, ORC, NEUTRE}) {
-      ForEachSprite(race, [](cSprite* s) {
-        if (s->Ordre == GOTO) s->Avancer();
-      });
-    }
+    MoveSprites();
     WorldStep();
     AvancerProjectiles();
   }

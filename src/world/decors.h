@@ -65,6 +65,8 @@ void AfficherDecor(int px, int py, DECOR style, LPDIRECTDRAWSURFACE lpDDS);
 void AfficherTerrain();
 // Composes one whole frame of the game screen into the back buffer.
 void PreparerBack();
+// The movement pass of a frame: one step for every walking sprite.
+void MoveSprites();
 // Copies the game view from the virtual surface to the back buffer.
 void CopierVirtuel();
 // Every cell of the map becomes grass, unexplored.

@@ -37,14 +37,6 @@ void DrawSprites() {
   }
 }
 
-void MoveSprites() {
-  for (RACE race : {HUMAN, ORC, NEUTRE}) {
-    ForEachSprite(race, [](cSprite* s) {
-      if (s->Ordre == GOTO) s->Avancer();
-    });
-  }
-}
-
 }  // namespace
 
 void InitTableDecors() {
@@ -77,6 +69,14 @@ void AfficherTerrain() {
       AfficherDecor(x * kCellSize - X, y * kCellSize - Y, terrain_grid[CellIndex(x, y)],
                     virtual_surface);
     }
+  }
+}
+
+void MoveSprites() {
+  for (RACE race : {HUMAN, ORC, NEUTRE}) {
+    ForEachSprite(race, [](cSprite* s) {
+      if (s->Ordre == GOTO) s->Avancer();
+    });
   }
 }
 

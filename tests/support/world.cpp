@@ -12,6 +12,13 @@
 
 namespace test {
 
+void PlayFrame(Clock& clock, int ms) {
+  clock.Advance(std::uint64_t(ms));
+  MoveSprites();
+  WorldStep();
+  AvancerProjectiles();
+}
+
 void ResetWorldTo(int width, int height) {
   tx_map = ty_map = kMapCapacity;
   ResetWorld();

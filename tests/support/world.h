@@ -9,6 +9,12 @@
 
 namespace test {
 
+class Clock;
+
+// One game frame, ms after the last: the movement pass, the world step and
+// the projectile step, as the game screen runs them.
+void PlayFrame(Clock& clock, int ms);
+
 // Empties the world to a map of a given size, as a mission start leaves it
 // before its file is read: no sprites, width x height grass cells
 // unexplored, the treasuries, the view and the mission at 0. The whole

@@ -294,14 +294,6 @@ TEST_F(PathFinding, TiesGoToTheFirstNeighbourFromTheGoalSide) {
 
 class Walking : public MotionTest {
  protected:
-  // One movement pass, as the frame composition runs it.
-  static void MovementPass() {
-    for (RACE race : {HUMAN, ORC, NEUTRE}) {
-      ForEachSprite(race, [](cSprite* s) {
-        if (s->Ordre == GOTO) s->Avancer();
-      });
-    }
-  }
   static void Order(cHumanoide* u, int x, int y) {
     u->TrouverTrajet(x, y);
     u->Ordre = GOTO;
@@ -457,7 +449,7 @@ TEST_F(Walking, AHumanUnitOpensTheExploredAreaAsItGoes) {
   auto passes = [&](int n) {
     for (int s = 0; s < n; ++s) {
       clock.Advance(151);
-      MovementPass();
+      MoveSprites();
     }
   };
   passes(1);
@@ -496,7 +488,7 @@ TEST_F(Walking, ACrowdNeverSharesACellAndEveryoneStops) {
   };
   for (int frame = 0; walking() && frame < 20000; ++frame) {
     clock.Advance(7);
-    MovementPass();
+    MoveSprites();
     int held = 0;
     for (cSprite* s : occupancy_grid) held += s != nullptr;
     ASSERT_EQ(held, int(crowd.size())) << "frame " << frame;

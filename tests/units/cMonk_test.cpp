@@ -15,16 +15,7 @@ namespace {
 class Monks : public test::WorldTest {
  protected:
   cMonk* Monk(int x, int y) { return static_cast<cMonk*>(Add(HUMAN, MONK, x, y)); }
-  // One game frame: the movement pass, then the world step.
-  void Frame(int ms) {
-    clock.Advance(ms);
-    for (RACE race : {HUMAN, ORC, NEUTRE}) {
-      ForEachSprite(race, [](cSprite* s) {
-        if (s->Ordre == GOTO) s->Avancer();
-      });
-    }
-    WorldStep();
-  }
+  void Frame(int ms) { test::PlayFrame(clock, ms); }
   // Frames of 10 ms until the monk is inside its temple; false if it never gets there.
   bool WalkIn(cMonk* monk) {
     for (int t = 0; t < 20000 && !monk->InTemple; t += 10) Frame(10);

@@ -29,16 +29,7 @@ class Workers : public test::WorldTest {
   cPaysan* Worker(RACE race, int x, int y) {
     return static_cast<cPaysan*>(Add(race, race == ORC ? OPAYS : PAYSA, x, y));
   }
-  // One game frame: the movement pass, then the world step.
-  void Frame(int ms) {
-    clock.Advance(ms);
-    for (RACE race : {HUMAN, ORC, NEUTRE}) {
-      ForEachSprite(race, [](cSprite* s) {
-        if (s->Ordre == GOTO) s->Avancer();
-      });
-    }
-    WorldStep();
-  }
+  void Frame(int ms) { test::PlayFrame(clock, ms); }
   static void Forest(int x0, int y0, int x1, int y1) {
     for (int x = x0; x <= x1; ++x)
       for (int y = y0; y <= y1; ++y) terrain_grid[CellIndex(x, y)] = BOIS05;

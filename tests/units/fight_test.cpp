@@ -26,15 +26,8 @@ class Battle : public test::WorldTest {
   // One game frame, ms after the last: the movement pass, then the world
   // step and the projectile step.
   void Frame(int ms) {
-    clock.Advance(std::uint64_t(ms));
     now += ms;
-    for (RACE race : {HUMAN, ORC, NEUTRE}) {
-      ForEachSprite(race, [](cSprite* s) {
-        if (s->Ordre == GOTO) s->Avancer();
-      });
-    }
-    WorldStep();
-    AvancerProjectiles();
+    test::PlayFrame(clock, ms);
   }
   // Frames of 11 ms until done() holds; false if it does not within max_ms.
   template <typename Done>
