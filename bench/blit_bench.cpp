@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "blit_check.h"
+#include "frame/ddutil.h"
 #include "platform/ddraw.h"
 
 namespace bench {
@@ -87,12 +88,8 @@ struct DirectDraw {
 // The same picture as our surface and as an SDL surface.
 struct SurfacePair {
   SurfacePair(IDirectDraw& dd, const Picture& picture, bool keyed) {
+    CreateOffscreenSurface(&dd, picture.width, picture.height, &ours);
     DDSURFACEDESC desc{};
-    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.dwWidth = DWORD(picture.width);
-    desc.dwHeight = DWORD(picture.height);
-    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    dd.CreateSurface(&desc, &ours, nullptr);
     sdl = SDL_CreateRGBSurfaceWithFormat(0, picture.width, picture.height, 16,
                                          SDL_PIXELFORMAT_RGB565);
     ours->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr);

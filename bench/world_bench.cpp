@@ -2,6 +2,7 @@
 // line, and 30 workers a side harvesting gold and wood for their halls.
 #include <benchmark/benchmark.h>
 
+#include "frame/ddutil.h"
 #include "platform/backend_headless.h"
 #include "ui/money.h"
 #include "units/weapons.h"
@@ -18,14 +19,8 @@ constexpr int kUnits = 2 * (kFightersPerSide + kWorkersPerSide);
 constexpr std::uint64_t kFrameMs = 16;
 
 LPDIRECTDRAWSURFACE MakeSurface(IDirectDraw* dd, int width, int height) {
-  DDSURFACEDESC desc{};
-  desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-  desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  desc.dwWidth = DWORD(width);
-  desc.dwHeight = DWORD(height);
   LPDIRECTDRAWSURFACE surface;
-  dd->CreateSurface(&desc, &surface, nullptr);
-  return surface;
+  return CreateOffscreenSurface(dd, width, height, &surface) == DD_OK ? surface : nullptr;
 }
 
 // A side's base: hall, gold mine and a wood beside it, and its workers.

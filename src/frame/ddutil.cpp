@@ -16,6 +16,18 @@ constexpr std::uint16_t kOutlineRed = 0xF800;
 
 }  // namespace
 
+HRESULT CreateOffscreenSurface(IDirectDraw* pdd, int width, int height,
+                               LPDIRECTDRAWSURFACE* surface) {
+  if (!pdd || width <= 0 || height <= 0) return DDERR_INVALIDPARAMS;
+  DDSURFACEDESC ddsd{};
+  ddsd.dwSize = 108;
+  ddsd.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
+  ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
+  ddsd.dwWidth = DWORD(width);
+  ddsd.dwHeight = DWORD(height);
+  return pdd->CreateSurface(&ddsd, surface, nullptr);
+}
+
 LPDIRECTDRAWSURFACE DDLoadBitmap(IDirectDraw* pdd, LPCSTR szBitmap, int dx, int dy) {
   // First as a resource of the executable (it carries none), then as a file.
   auto hbm =
@@ -28,14 +40,8 @@ LPDIRECTDRAWSURFACE DDLoadBitmap(IDirectDraw* pdd, LPCSTR szBitmap, int dx, int 
   BITMAP bm{};
   GetObject(hbm, sizeof(bm), &bm);
 
-  DDSURFACEDESC ddsd{};
-  ddsd.dwSize = 108;
-  ddsd.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
-  ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  ddsd.dwWidth = DWORD(bm.bmWidth);
-  ddsd.dwHeight = DWORD(bm.bmHeight);
   LPDIRECTDRAWSURFACE pdds;
-  if (!pdd || pdd->CreateSurface(&ddsd, &pdds, nullptr) != DD_OK) {
+  if (CreateOffscreenSurface(pdd, int(bm.bmWidth), int(bm.bmHeight), &pdds) != DD_OK) {
     DeleteObject(hbm);
     return nullptr;
   }

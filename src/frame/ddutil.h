@@ -5,6 +5,9 @@
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
 
+// A new off-screen surface of the given size; its result, as the call gives it.
+HRESULT CreateOffscreenSurface(IDirectDraw* pdd, int width, int height,
+                               LPDIRECTDRAWSURFACE* surface);
 // Loads a BMP file into a new off-screen surface of the picture's size (dx, dy
 // of 0) or of dx by dy; null when the file cannot be loaded.
 LPDIRECTDRAWSURFACE DDLoadBitmap(IDirectDraw* pdd, LPCSTR szBitmap, int dx, int dy);

@@ -67,14 +67,8 @@ const Sheet kSheets[] = {
 };
 
 LPDIRECTDRAWSURFACE CreateWorkSurface(int width, int height, const char* label) {
-  DDSURFACEDESC ddsd{};
-  ddsd.dwSize = 108;
-  ddsd.dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH;
-  ddsd.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  ddsd.dwWidth = DWORD(width);
-  ddsd.dwHeight = DWORD(height);
   LPDIRECTDRAWSURFACE surface;
-  HRESULT hr = lpDD ? lpDD->CreateSurface(&ddsd, &surface, nullptr) : DDERR_INVALIDOBJECT;
+  const HRESULT hr = CreateOffscreenSurface(lpDD, width, height, &surface);
   ReportDXError(label, hr);
   return hr == DD_OK ? surface : nullptr;
 }

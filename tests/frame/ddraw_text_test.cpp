@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "frame/ddutil.h"
 #include "frame/dix.h"
 #include "support/scratch.h"
 
@@ -17,12 +18,7 @@ class Font : public ::testing::Test {
  protected:
   Font() {
     InitFont();
-    DDSURFACEDESC desc{};
-    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    desc.dwWidth = 640;
-    desc.dwHeight = 48;
-    lpDD->CreateSurface(&desc, &font_surface, nullptr);
+    CreateOffscreenSurface(lpDD, 640, 48, &font_surface);
     for (int code = 0; code < 120; ++code) {
       RECT cell{(code % 40) * 16, (code / 40) * 16, (code % 40) * 16 + 16, (code / 40) * 16 + 16};
       DDBLTFX fx{sizeof(DDBLTFX), DWORD(code)};

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "frame/ddutil.h"
 #include "platform/ddraw.h"
 
 namespace test {
@@ -22,13 +23,8 @@ class SurfaceFactory {
 
   // A zero-filled off-screen surface; null if it cannot be made.
   LPDIRECTDRAWSURFACE Make(int width, int height) {
-    DDSURFACEDESC desc{};
-    desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-    desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-    desc.dwWidth = DWORD(width);
-    desc.dwHeight = DWORD(height);
     LPDIRECTDRAWSURFACE surface;
-    if (dd_->CreateSurface(&desc, &surface, nullptr) != DD_OK) return nullptr;
+    if (CreateOffscreenSurface(dd_, width, height, &surface) != DD_OK) return nullptr;
     return Adopt(surface);
   }
 

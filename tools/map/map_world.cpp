@@ -1,6 +1,7 @@
 // Between maps and the world model.
 #include "map/map_world.h"
 
+#include "frame/ddutil.h"
 #include "ui/money.h"
 #include "ui/zone_game.h"
 #include "units/cPaysan.h"
@@ -58,13 +59,8 @@ MapObject ObjectOf(const cSprite& sprite, RACE race) {
 }
 
 LPDIRECTDRAWSURFACE MakeSurface(IDirectDraw* dd, int width, int height) {
-  DDSURFACEDESC desc{};
-  desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-  desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  desc.dwWidth = DWORD(width);
-  desc.dwHeight = DWORD(height);
   LPDIRECTDRAWSURFACE surface;
-  return dd->CreateSurface(&desc, &surface, nullptr) == DD_OK ? surface : nullptr;
+  return CreateOffscreenSurface(dd, width, height, &surface) == DD_OK ? surface : nullptr;
 }
 
 // The explored area is drawn into the minimap as it opens. The tool has no
