@@ -32,6 +32,8 @@ GameTree::GameTree(bool with_pictures) {
   }
   std::filesystem::copy(kGameDir / "missions", root_ / "missions",
                         std::filesystem::copy_options::recursive);
+  std::filesystem::copy_file(kGameDir / "common_bin" / "scenario.sc",
+                             root_ / "common_bin" / "scenario.sc");
 }
 
 GameTree::~GameTree() {
@@ -50,11 +52,13 @@ GameRun GameTree::Run(const std::string& arguments, const std::string& prefix) c
   return run;
 }
 
-GameRun GameTree::RunScript(const std::string& script, long max_frames) const {
+GameRun GameTree::RunScript(const std::string& script, long max_frames,
+                            const std::string& arguments) const {
   const std::filesystem::path path = root_ / "script.txt";
   std::ofstream(path) << script;
   return Run("--headless --script '" + path.string() + "' --screenshot-dir '" +
-             (root_ / "shots").string() + "' --max-frames " + std::to_string(max_frames));
+             (root_ / "shots").string() + "' --max-frames " + std::to_string(max_frames) + " " +
+             arguments);
 }
 
 std::optional<platform::Image> GameTree::Shot(const std::string& name) const {

@@ -1,0 +1,55 @@
+// End-to-end helpers.
+#include "support/e2e.h"
+
+#include <algorithm>
+
+#include "frame/ddraw_text.h"
+#include "support/run_game.h"
+
+namespace test {
+
+Script& Script::Click(int x, int y) {
+  Line("mouse " + std::to_string(x) + " " + std::to_string(y));
+  At(frame_ + 2).Line("left down");
+  return At(frame_ + 1).Line("left up").At(frame_ + 15);
+}
+
+Script& Script::Keys(std::initializer_list<int> keys) {
+  for (int key : keys) {
+    Line("key " + std::to_string(key) + " down");
+    At(frame_ + 5).Line("key " + std::to_string(key) + " up");
+    At(frame_ + 2);
+  }
+  return *this;
+}
+
+Box BoxFor(const char* text) {
+  InitFont();
+  const int width = std::max(LargeurTexte(text), 110) + 100;
+  return {320 - width / 2, width};
+}
+
+::testing::AssertionResult ShowsText(const platform::Image& shot, const std::string& text, int x,
+                                     int y) {
+  InitFont();
+  for (char c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    ::testing::AssertionResult shown = ShowsPicture(shot, "font1.bmp", (code % 40) * 16 + 1,
+                                                    char_row[code], char_width[code], 15, x, y);
+    if (!shown) return shown << " in the glyph '" << c << "'";
+    x += char_width[code];
+  }
+  return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult ShowsCentredText(const platform::Image& shot, const std::string& text,
+                                            int centre_x, int y) {
+  InitFont();
+  return ShowsText(shot, text, centre_x - LargeurTexte(text.c_str()) / 2, y);
+}
+
+::testing::AssertionResult ShowsCursor(const platform::Image& shot, int x, int y) {
+  return ShowsPicture(shot, "cursor001.bmp", 0, 0, 12, 15, x, y, /*keyed=*/true);
+}
+
+}  // namespace test
