@@ -3,6 +3,7 @@
 // tells grass, forest and the three sides apart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
@@ -176,6 +177,31 @@ TEST(PictureGround, GrassRepeatsEveryCell) {
   std::set<std::uint32_t> colours;
   for (int x = 0; x < 32; ++x) colours.insert(pictures::GrassAt(x, x * 7 % 32));
   EXPECT_GE(colours.size(), 3u) << "grass has texture";
+}
+
+// A field repeats the tile every 32 pixels: a brighter band of columns or
+// rows would show as stripes over every meadow.
+TEST(PictureGround, GrassIsEvenlyBrightAcrossAndDownTheTile) {
+  const Tile grass = TileAt(layout::kGrass.column, layout::kGrass.row);
+  auto brightness = [](std::uint32_t c) {
+    return int(c >> 16 & 0xFF) + int(c >> 8 & 0xFF) + int(c & 0xFF);
+  };
+  std::vector<double> columns, rows;
+  for (int strip = 0; strip < layout::kTile; strip += 4) {
+    double column = 0, row = 0;
+    for (int i = 0; i < layout::kTile; ++i) {
+      for (int j = strip; j < strip + 4; ++j) {
+        column += brightness(grass.at(j, i));
+        row += brightness(grass.at(i, j));
+      }
+    }
+    columns.push_back(column / (4 * layout::kTile));
+    rows.push_back(row / (4 * layout::kTile));
+  }
+  for (const auto& strips : {columns, rows}) {
+    const auto [low, high] = std::minmax_element(strips.begin(), strips.end());
+    EXPECT_LE(*high - *low, 12.0);
+  }
 }
 
 TEST(PictureTerrain, RocksAreRingedByGrass) {
