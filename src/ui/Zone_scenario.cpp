@@ -72,11 +72,12 @@ void InitZoneScenario() {
 }
 
 void Scenario_Play() {
-  scenario_zone->Close();
   if (current_mission != 3) {
     InitMiniMap();
+    scenario_zone->Close();
     current_zone = game_zone;
   } else {
+    scenario_zone->Close();
     current_zone = main_menu_zone;
   }
 }

@@ -15,7 +15,6 @@
 #include "ui/Menu_Save_Load.h"
 #include "ui/Std_Boxes.h"
 #include "ui/Zone_scenario.h"
-#include "ui/icone.h"
 #include "ui/zone_game.h"
 #include "units/cMonk.h"
 #include "world/Init_Env.h"
@@ -36,21 +35,17 @@ class Campaign : public test::WorldTest {
     game_running = false;
     slot_names = {};
   }
-  ~Campaign() override {
-    game_zone = nullptr;
-    current_zone = nullptr;
-  }
+  ~Campaign() override { game_zone = nullptr; }
 
-  // A small world of the mission, with that many orc soldiers, written to a
-  // file and left in place.
+  // A 12 x 12 world of the mission with that many orc soldiers.
   void MakeWorld(int mission, int orcs) {
     test::ResetWorldTo(12, 12);
     current_mission = mission;
-    Add(HUMAN, MONK, 1, 1);
     for (int i = 0; i < orcs; ++i) Add(ORC, OGUER, 10, i);
   }
+  // The same as a mission's map file; the start sets the number.
   void MakeMissionFile(int mission, int orcs) {
-    MakeWorld(0, orcs);  // the start sets the number, whatever the file holds
+    MakeWorld(0, orcs);
     SaveGame("../missions/mission_" + std::to_string(mission) + ".bin", "MAP");
   }
   static int PlayButtons() {
@@ -60,41 +55,35 @@ class Campaign : public test::WorldTest {
   static void Type(std::initializer_list<int> keys) {
     for (int key : keys) main_menu_zone->SignalKeyToActiveZone(static_cast<unsigned char>(key));
   }
-  static void PressVictoryOk() { box_message->Icones()[0]->Execute(); }
+  static void Press(Zone_Interactive* box) { box->Icones()[0]->Execute(); }  // OK
 
   test::Machine machine;
   Zone_Game game;
 };
 
-TEST_F(Campaign, NewCampaignOpensMission1sBriefingThenTheGameThenMission2) {
+TEST_F(Campaign, NewCampaignGivesMission1sBriefingThenItsGameThenMission2) {
   MakeMissionFile(1, 3);
   MakeMissionFile(2, 5);
+  current_mission = 2;
+  game_running = true;
+  box_message->Show("VICTORY", game_zone, NextMission);  // left by an earlier game
   Menu_NewCampaign();
+  EXPECT_EQ(game.Get_Child(), nullptr);
   EXPECT_EQ(current_zone, scenario_zone);
-  EXPECT_TRUE(game_running);
-  EXPECT_EQ(current_mission, 1);
   EXPECT_EQ(scenario_zone->Text(), "ONE");
-  EXPECT_EQ(sprite_counts[ORC], 3);
-  EXPECT_EQ(PlayButtons(), 1);
+  EXPECT_EQ(std::tuple(current_mission, sprite_counts[ORC], PlayButtons()), std::tuple(1, 3, 1));
   Scenario_Play();
   EXPECT_EQ(current_zone, game_zone);
   ConquetesNature = 1;
   TestVictoire();
-  EXPECT_FALSE(game_running);
-  PressVictoryOk();
+  Press(box_message);
   EXPECT_EQ(current_zone, scenario_zone);
   EXPECT_TRUE(game_running);
-  EXPECT_EQ(current_mission, 2);
   EXPECT_EQ(scenario_zone->Text(), "TWO");
-  EXPECT_EQ(sprite_counts[ORC], 5);
-  EXPECT_EQ(ConquetesNature, 0);
-}
+  EXPECT_EQ(std::tuple(current_mission, sprite_counts[ORC], ConquetesNature), std::tuple(2, 5, 0));
 
-// PLAY added again takes another slot; removing it frees the first slot and
-// every pixel of it, so the copy left is drawn but cannot be pressed.
-TEST_F(Campaign, EveryNewCampaignAddsPlayAgain) {
-  MakeMissionFile(1, 0);
-  Menu_NewCampaign();
+  // PLAY added again takes another slot; removing it frees the first slot
+  // and every pixel of it, so the copy left is drawn but cannot be pressed.
   Menu_NewCampaign();
   EXPECT_EQ(PlayButtons(), 2);
   main_menu_zone->RemoveIcone(menu_play_button);
@@ -102,93 +91,61 @@ TEST_F(Campaign, EveryNewCampaignAddsPlayAgain) {
   EXPECT_EQ(main_menu_zone->IconAt(330, 260), nullptr);
 }
 
-TEST_F(Campaign, NewCampaignDuringAGameRestartsMission1AndClosesAnyBoxOverTheGame) {
-  MakeMissionFile(1, 1);
-  current_mission = 2;
-  game_running = true;
-  box_message->Show("VICTORY", game_zone, NextMission);
-  Menu_NewCampaign();
-  EXPECT_EQ(game.Get_Child(), nullptr);
-  EXPECT_EQ(current_mission, 1);
-  EXPECT_EQ(current_zone, scenario_zone);
-}
-
-TEST_F(Campaign, SaveAsksForAGameThenForANameAndKeepsTheLastName) {
+TEST_F(Campaign, SaveNeedsAGameThenANameAndKeepsTheLastOne) {
   Menu_Save();
   EXPECT_EQ(main_menu_zone->Get_Child(), box_info);
   EXPECT_EQ(box_info->Message(), "NO GAME TO SAVE");
-  box_info->Icones()[0]->Execute();
-  EXPECT_EQ(main_menu_zone->Get_Child(), nullptr);
-
+  Press(box_info);
   MakeWorld(1, 0);
   game_running = true;
   Menu_Save();
   EXPECT_EQ(main_menu_zone->Get_Child(), save_zone);
   for (int key : {DIK_A, DIK_B}) {
     AskSlotName(0);
-    EXPECT_EQ(save_zone->Get_Child(), box_input);
     Type({key, DIK_RETURN});
   }
+  AskSlotName(1);
+  Type({DIK_RETURN});                                 // an empty name saves nothing
   EXPECT_EQ(main_menu_zone->Get_Child(), save_zone);  // the screen stays
   EXPECT_EQ(slot_names[0], "B");
+  EXPECT_FALSE(slot_names[1]);
   ScanSlotNames();
   EXPECT_EQ(slot_names[0], "B");  // the file was written again under the new name
-
-  AskSlotName(1);
-  Type({DIK_RETURN});  // an empty name saves nothing
-  SaveInSlot(1, nullptr);
   EXPECT_FALSE(slot_names[1]);
-  EXPECT_FALSE(std::filesystem::exists(tree.root() / "common_bin" / "slot1.bin"));
-}
-
-TEST_F(Campaign, LoadingAnEmptySlotDoesNothingAndAUsedSlotLoadsAndOffersPlay) {
-  Menu_Load();
-  LoadSlot(3);
-  EXPECT_EQ(main_menu_zone->Get_Child(), load_zone);
-  EXPECT_FALSE(game_running);
-  EXPECT_EQ(PlayButtons(), 0);
-
-  MakeWorld(2, 4);
-  char name[] = "FOUR ORCS";
-  SaveInSlot(3, name);
-  test::ResetWorldTo(12, 12);
-  LoadSlot(3);
-  EXPECT_EQ(main_menu_zone->Get_Child(), nullptr);
-  EXPECT_TRUE(game_running);
-  EXPECT_EQ(PlayButtons(), 1);
-  EXPECT_EQ(current_mission, 2);
-  EXPECT_EQ(sprite_counts[ORC], 4);
 }
 
 // After mission 2 the closing text's empty world wins at once: the game
 // stops under a second VICTORY box, which PLAY shows and whose OK ends the
 // campaign.
-TEST_F(Campaign, AGameSavedInMission2AndWonEndsWithTheClosingTextThenPlayIsRemoved) {
+TEST_F(Campaign, AGameLoadedInMission2AndWonEndsWithTheClosingTextThenPlayIsRemoved) {
+  Menu_Load();
+  LoadSlot(3);  // empty: nothing happens
+  EXPECT_EQ(std::tuple(main_menu_zone->Get_Child(), game_running, PlayButtons()),
+            std::tuple(load_zone, false, 0));
   MakeWorld(2, 2);
   char name[] = "TWO LEFT";
-  SaveInSlot(0, name);
-  LoadSlot(0);
+  SaveInSlot(3, name);
+  test::ResetWorldTo(12, 12);
+  LoadSlot(3);
+  EXPECT_EQ(std::tuple(main_menu_zone->Get_Child(), game_running, PlayButtons()),
+            std::tuple(nullptr, true, 1));
   Menu_Play();
-  EXPECT_EQ(current_zone, game_zone);
   TestVictoire();
-  EXPECT_FALSE(game_running);
   Menu_Save();
-  EXPECT_EQ(main_menu_zone->Get_Child(), box_info);  // no game to save, PLAY still there
-  box_info->Close();
+  EXPECT_EQ(main_menu_zone->Get_Child(), box_info);  // no game to save, but PLAY stays
+  Press(box_info);
   EXPECT_EQ(PlayButtons(), 1);
 
-  PressVictoryOk();
+  Press(box_message);
   EXPECT_EQ(current_zone, scenario_zone);
-  EXPECT_EQ(current_mission, 3);
   EXPECT_EQ(scenario_zone->Text(), "THE END");
   TestVictoire();  // the same pass of the game loop
   EXPECT_FALSE(game_running);
   EXPECT_EQ(game.Get_Child(), box_message);
   Scenario_Play();
   EXPECT_EQ(current_zone, main_menu_zone);
-
   Menu_Play();
-  PressVictoryOk();
+  Press(box_message);
   EXPECT_EQ(current_zone, main_menu_zone);
   EXPECT_EQ(PlayButtons(), 0);
 }
