@@ -267,9 +267,8 @@ void SdlBackend::Pump() {
         }
         [[fallthrough]];
       case SDL_KEYUP:
-        if (!event.key.repeat) {
-          FeedKey(DirectInputCodeOfScancode(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
-        }
+        // The system's repeats of a held key go on as repeated downs.
+        FeedKey(DirectInputCodeOfScancode(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
         break;
       default:
         break;

@@ -50,11 +50,13 @@ GameRun GameTree::Run(const std::string& arguments, const std::string& prefix) c
   return run;
 }
 
-GameRun GameTree::RunScript(const std::string& script, long max_frames) const {
+GameRun GameTree::RunScript(const std::string& script, long max_frames,
+                            const std::string& options) const {
   const std::filesystem::path path = root_ / "script.txt";
   std::ofstream(path) << script;
   return Run("--headless --script '" + path.string() + "' --screenshot-dir '" +
-             (root_ / "shots").string() + "' --max-frames " + std::to_string(max_frames));
+             (root_ / "shots").string() + "' --max-frames " + std::to_string(max_frames) + " " +
+             options);
 }
 
 std::optional<platform::Image> GameTree::Shot(const std::string& name) const {
