@@ -4,7 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 
-qv_need_packages cmake g++ make libsdl2-dev
+qv_need_packages cmake g++ make libsdl2-dev libpng-dev
 qv_build "$QV_ROOT/build" -DCMAKE_BUILD_TYPE=Release -DQUORVELNN_TESTS=OFF
 
 # The per-user tree: bin/ is the working directory, generated data is

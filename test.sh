@@ -5,7 +5,8 @@ set -uo pipefail
 source "$(dirname "$0")/scripts/common.sh"
 set -e
 
-qv_need_packages cmake g++ make libsdl2-dev libgtest-dev libbenchmark-dev xvfb xauth
+qv_need_packages cmake g++ make libsdl2-dev libpng-dev libgtest-dev libbenchmark-dev xvfb xauth \
+  xdotool
 dir="$QV_ROOT/build/debug"
 qv_build "$dir" -DCMAKE_BUILD_TYPE=Debug -DQUORVELNN_TESTS=ON \
   -DQUORVELNN_SANITIZE=ON -DQUORVELNN_WERROR=ON

@@ -4,7 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-qv_need_packages cmake g++ make libsdl2-dev libstb-dev
+qv_need_packages cmake g++ make libsdl2-dev libpng-dev
 build="$QV_ROOT/build/shots"
 qv_build "$build" -DCMAKE_BUILD_TYPE=Release -DQUORVELNN_TESTS=OFF
 game="$build/game"

@@ -1,12 +1,15 @@
 // The quorvelnn executable: reads the port's command line, chooses the
 // backend and runs the game.
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "frame/main.h"
 #include "platform/backend_headless.h"
 #include "platform/backend_sdl.h"
 #include "platform/command_line.h"
+#include "platform/screenshot.h"
 
 namespace {
 
@@ -42,7 +45,15 @@ int RunHeadless(platform::PortOptions& options) {
 }
 
 int RunWindowed(platform::PortOptions& options) {
-  platform::SdlBackend backend({options.window, options.max_frames});
+  platform::SdlOptions sdl;
+  sdl.windowed = options.window;
+  sdl.max_frames = options.max_frames;
+  sdl.mouse_speed = options.mouse_speed;
+  sdl.screenshot_dir =
+      options.screenshot_dir.empty()
+          ? platform::DefaultScreenshotDir(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))
+          : options.screenshot_dir;
+  platform::SdlBackend backend(std::move(sdl));
   platform::SetBackend(&backend);
   const int code = WinMain(nullptr, nullptr, MapArgument(options), SW_SHOW);
   platform::SetBackend(nullptr);

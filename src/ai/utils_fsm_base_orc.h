@@ -1,8 +1,10 @@
 // The orc side's rebuild list: the orc objects of the mission's map that
-// were destroyed, in the order they fell, to be rebuilt or retrained.
+// were destroyed, in the order they fell, to be rebuilt or retrained; and the
+// orc side's helpers that rescue and rebuild.
 #pragma once
 
 class cDefUnit;
+class cSprite;
 
 struct Orc_Rebuild_Entry {
   Orc_Rebuild_Entry* next = nullptr;
@@ -20,3 +22,13 @@ void Signal_Sprite_Orc_To_Rebuild(cDefUnit* def, int px, int py);
 void Signal_Sprite_Orc_Rebuild(cDefUnit* def, int px, int py);
 // Frees every entry.
 void ClearRebuildList();
+
+// Who makes a kind for the orc side: a harvesting orc worker that is in sight
+// for a building, an idle orc hall or barrack for their own kinds; null when
+// nobody can, or for any other kind.
+cSprite* Find_Orc_Producer(cDefUnit* def);
+// One pass over the list: every building whose site is free gets a harvesting
+// worker sent to rebuild it (its entry stays until the worker founds it); the
+// first unit whose trainer is idle is ordered and its entry leaves, which ends
+// the pass.
+void Process_Orc_Rebuild_List();

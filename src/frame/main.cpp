@@ -128,11 +128,7 @@ LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_KEYDOWN:
       if (wParam == VK_F1) {
-        if (cSprite* selected = GetSelectedSprite()) {
-          DumpSprite(selected, log_output_F1);
-          selected->DebugDump1(log_output_F1);
-          selected->DebugDump2(log_output_F1);
-        }
+        if (cSprite* selected = GetSelectedSprite()) DumpSpriteFull(selected, log_output_F1);
       } else if (wParam == VK_F2) {
         PrintOrcSprites();
       }

@@ -38,7 +38,9 @@ void SetBackend(Backend* backend);
 enum class MouseButton { kLeft, kRight };
 void FeedMouseMotion(int dx, int dy);
 void FeedMouseButton(MouseButton button, bool down);
-// key is a DirectInput key code (DIK_*); F1 and F2 also post WM_KEYDOWN.
+// key is a DirectInput key code (DIK_*); F1 and F2 also post WM_KEYDOWN. A
+// down for a key already down is the held key's repeat: the state stays, F1
+// and F2 post again.
 void FeedKey(int key, bool down);
 // The window's close button: posts WM_CLOSE to the window.
 void FeedCloseRequest();

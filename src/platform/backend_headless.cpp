@@ -19,6 +19,12 @@ constexpr std::uint64_t kReadsPerIdleMs = 100000;
 // it is stopped.
 constexpr long kGraceFrames = 1000;
 
+// A held key repeats as a keyboard with the system's default settings does:
+// after half a second, then about thirty times a second; only the last key
+// pressed repeats.
+constexpr std::uint64_t kRepeatDelayMs = 500;
+constexpr std::uint64_t kRepeatPeriodMs = 33;
+
 int FloorHalf(int v) {
   return v >= 0 ? v / 2 : -((-v + 1) / 2);
 }
@@ -113,7 +119,7 @@ void HeadlessBackend::Pump() {
         FeedMouseButton(MouseButton::kRight, c.down);
         break;
       case Kind::kKey:
-        FeedKey(c.a, c.down);
+        PressKey(c.a, c.down);
         break;
       case Kind::kClose:
         FeedCloseRequest();
@@ -122,6 +128,24 @@ void HeadlessBackend::Pump() {
         break;  // taken at the flip
     }
   }
+  RepeatHeldKey();
+}
+
+void HeadlessBackend::PressKey(int key, bool down) {
+  const bool repeat = down && key == repeating_key_;
+  if (down && !repeat) {
+    repeating_key_ = key;
+    next_repeat_ms_ = now_ms_ + kRepeatDelayMs;
+  } else if (!down && key == repeating_key_) {
+    repeating_key_ = -1;
+  }
+  FeedKey(key, down);
+}
+
+void HeadlessBackend::RepeatHeldKey() {
+  if (repeating_key_ < 0) return;
+  for (; next_repeat_ms_ <= now_ms_; next_repeat_ms_ += kRepeatPeriodMs)
+    FeedKey(repeating_key_, true);
 }
 
 std::uint64_t HeadlessBackend::TicksMs() {

@@ -42,6 +42,8 @@ class HeadlessBackend : public Backend {
  private:
   void TakeShots();
   void MoveModelCursor(int dx, int dy);
+  void PressKey(int key, bool down);
+  void RepeatHeldKey();
 
   HeadlessOptions options_;
   bool open_ = false;
@@ -56,6 +58,10 @@ class HeadlessBackend : public Backend {
   int cursor_x_ = 320;
   int cursor_y_ = 200;
   std::vector<std::uint16_t> last_frame_;
+  // The key that repeats (the last one pressed, while it is held; -1 for
+  // none) and when it next does.
+  int repeating_key_ = -1;
+  std::uint64_t next_repeat_ms_ = 0;
   std::vector<std::string> problems_;
 };
 

@@ -3,10 +3,15 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <string>
+#include <utility>
 
 #include "platform/dinput.h"
+#include "platform/screenshot.h"
 
 namespace platform {
 
@@ -132,6 +137,20 @@ bool IsAltEnter(const SDL_KeyboardEvent& key) {
          (key.keysym.mod & KMOD_ALT);
 }
 
+// What a key event is for: the game, or the port itself.
+enum class KeyUse { kGame, kFullScreen, kScreenshot, kNone };
+
+KeyUse UseOfKey(const SDL_KeyboardEvent& key) {
+  const bool down = key.type == SDL_KEYDOWN;
+  // Neither the press nor the release of PrintScreen reaches the game.
+  if (key.keysym.scancode == SDL_SCANCODE_PRINTSCREEN) {
+    return down && !key.repeat ? KeyUse::kScreenshot : KeyUse::kNone;
+  }
+  if (down && IsAltEnter(key)) return key.repeat ? KeyUse::kNone : KeyUse::kFullScreen;
+  // The system's repeats of a held key go on as repeated downs.
+  return KeyUse::kGame;
+}
+
 }  // namespace
 
 int DirectInputCodeOfScancode(int scancode) {
@@ -142,14 +161,21 @@ int DirectInputCodeOfScancode(int scancode) {
 }
 
 SdlBackend::SdlBackend(SdlOptions options)
-    : options_(options), sdl_(std::make_unique<Devices>()), start_ms_(SDL_GetTicks64()) {}
+    : options_(std::move(options)),
+      sdl_(std::make_unique<Devices>()),
+      start_ms_(SDL_GetTicks64()),
+      counts_x_(options_.mouse_speed),
+      counts_y_(options_.mouse_speed) {}
 
 SdlBackend::~SdlBackend() {
   Close();
 }
 
 bool SdlBackend::Open(std::string_view title) {
-  // Raw motion counts, as the game's own cursor expects them.
+  // Relative motion as the desktop's pointer would make it (with the system's
+  // speed and acceleration wherever SDL knows them) and untouched by the
+  // renderer: MoveMouse turns it into counts, carrying the remainders.
+  SDL_SetHint(SDL_HINT_MOUSE_RELATIVE_SYSTEM_SCALE, "1");
   SDL_SetHint(SDL_HINT_MOUSE_RELATIVE_SCALING, "0");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
@@ -202,6 +228,19 @@ void SdlBackend::SetGrab(bool grab) {
   if (sdl_->window) SDL_SetRelativeMouseMode(grab ? SDL_TRUE : SDL_FALSE);
 }
 
+void SdlBackend::MoveMouse(int dx, int dy) {
+  const int scale = IntegerScale();
+  FeedMouseMotion(counts_x_.Convert(dx, scale), counts_y_.Convert(dy, scale));
+}
+
+// The whole factor the renderer shows the picture at, in the window's pixels.
+int SdlBackend::IntegerScale() const {
+  float scale_x = 1;
+  float scale_y = 1;
+  if (sdl_->renderer) SDL_RenderGetScale(sdl_->renderer, &scale_x, &scale_y);
+  return std::max(1, int(std::lround(scale_x)));
+}
+
 void SdlBackend::ToggleFullScreen() {
   const bool full = SDL_GetWindowFlags(sdl_->window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
   SDL_SetWindowFullscreen(sdl_->window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
@@ -210,6 +249,7 @@ void SdlBackend::ToggleFullScreen() {
 
 void SdlBackend::Present(const std::uint16_t* pixels, int pitch_bytes) {
   if (!sdl_->texture) return;
+  if (screenshot_requested_) TakeScreenshot(pixels, pitch_bytes);
   SDL_UpdateTexture(sdl_->texture, nullptr, pixels, pitch_bytes);
   SDL_SetRenderDrawColor(sdl_->renderer, 0, 0, 0, 255);
   SDL_RenderClear(sdl_->renderer);
@@ -220,6 +260,21 @@ void SdlBackend::Present(const std::uint16_t* pixels, int pitch_bytes) {
   if (options_.max_frames >= 0 && frames_ == options_.max_frames) {
     timed_out_ = true;
     FeedCloseRequest();
+  }
+}
+
+void SdlBackend::TakeScreenshot(const std::uint16_t* pixels, int pitch_bytes) {
+  screenshot_requested_ = false;
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  const std::string path = SaveScreenshot(options_.screenshot_dir, pixels, pitch_bytes, local);
+  if (path.empty()) {
+    std::fprintf(stderr, "quorvelnn: cannot write a screenshot into %s\n",
+                 options_.screenshot_dir.c_str());
+  } else {
+    std::printf("quorvelnn: screenshot %s\n", path.c_str());
+    std::fflush(stdout);
   }
 }
 
@@ -250,7 +305,7 @@ void SdlBackend::Pump() {
         }
         break;
       case SDL_MOUSEMOTION:
-        if (SDL_GetRelativeMouseMode()) FeedMouseMotion(event.motion.xrel, event.motion.yrel);
+        if (SDL_GetRelativeMouseMode()) MoveMouse(event.motion.xrel, event.motion.yrel);
         break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
@@ -261,16 +316,15 @@ void SdlBackend::Pump() {
         }
         break;
       case SDL_KEYDOWN:
-        if (IsAltEnter(event.key)) {
-          if (!event.key.repeat) ToggleFullScreen();
-          break;
-        }
-        [[fallthrough]];
-      case SDL_KEYUP:
-        if (!event.key.repeat) {
+      case SDL_KEYUP: {
+        const KeyUse use = UseOfKey(event.key);
+        if (use == KeyUse::kGame) {
           FeedKey(DirectInputCodeOfScancode(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
         }
+        if (use == KeyUse::kFullScreen) ToggleFullScreen();
+        if (use == KeyUse::kScreenshot) screenshot_requested_ = true;
         break;
+      }
       default:
         break;
     }

@@ -1,18 +1,23 @@
 // A real window through SDL2: full screen at the desktop's resolution (or a
 // 1280x960 window), the 640x480 picture scaled by whole factors with crisp
-// pixels, raw relative mouse motion, keys as DirectInput codes.
+// pixels, relative mouse motion paced as the desktop's pointer, keys as
+// DirectInput codes, PrintScreen for a screenshot.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/backend.h"
+#include "platform/pointer_counts.h"
 
 namespace platform {
 
 struct SdlOptions {
   bool windowed = false;
   long max_frames = -1;  // none
+  double mouse_speed = 1;
+  std::string screenshot_dir;  // made at the first screenshot
 };
 
 class SdlBackend : public Backend {
@@ -32,6 +37,9 @@ class SdlBackend : public Backend {
 
  private:
   struct Devices;
+  void MoveMouse(int dx, int dy);
+  int IntegerScale() const;
+  void TakeScreenshot(const std::uint16_t* pixels, int pitch_bytes);
   void ToggleFullScreen();
   void SetGrab(bool grab);
   void WaitForRefresh();
@@ -44,6 +52,9 @@ class SdlBackend : public Backend {
   std::uint64_t start_ms_ = 0;
   std::uint64_t last_present_ms_ = 0;
   int refresh_hz_ = 60;
+  PointerCounts counts_x_;
+  PointerCounts counts_y_;
+  bool screenshot_requested_ = false;  // taken at the next frame presented
 };
 
 // The DirectInput code of an SDL scancode, 0 for keys the game does not know.

@@ -2,21 +2,30 @@
 #include "platform/command_line.h"
 
 #include <charconv>
+#include <limits>
 #include <string_view>
 
 namespace platform {
 
 const char kUsage[] =
-    "usage: quorvelnn [--window] [--headless [--script FILE] [--frame-ms N]\n"
-    "                 [--screenshot-dir DIR]] [--max-frames N] [--map FILE.bin]\n";
+    "usage: quorvelnn [--window] [--mouse-speed X] [--screenshot-dir DIR] [--max-frames N]\n"
+    "                 [--map FILE.bin]\n"
+    "       quorvelnn --headless [--script FILE] [--frame-ms N] [--screenshot-dir DIR]\n"
+    "                 [--max-frames N] [--map FILE.bin]\n";
 
 namespace {
 
+// A number from least to most, all of the text; a NaN fails the range test.
 template <typename T>
-bool ParseCount(std::string_view text, T& out) {
+bool ParseNumber(std::string_view text, T& out, T least, T most) {
   const char* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(text.data(), end, out);
-  return ec == std::errc() && ptr == end && out >= 0;
+  return ec == std::errc() && ptr == end && out >= least && out <= most;
+}
+
+template <typename T>
+bool ParseCount(std::string_view text, T& out) {
+  return ParseNumber(text, out, T(0), std::numeric_limits<T>::max());
 }
 
 }  // namespace
@@ -24,6 +33,7 @@ bool ParseCount(std::string_view text, T& out) {
 CommandLine ParseCommandLine(int argc, const char* const* argv) {
   CommandLine result;
   PortOptions& o = result.options;
+  bool mouse_speed_given = false;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     const bool has_value = i + 1 < argc;
@@ -41,6 +51,11 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
       o.screenshot_dir = value();
     } else if (arg == "--frame-ms" && has_value) {
       if (!ParseCount(value(), o.frame_ms)) result.error = "--frame-ms takes a whole number";
+    } else if (arg == "--mouse-speed" && has_value) {
+      if (!ParseNumber(value(), o.mouse_speed, kMinMouseSpeed, kMaxMouseSpeed)) {
+        result.error = "--mouse-speed takes a number from 0.25 to 4";
+      }
+      mouse_speed_given = true;
     } else if (arg == "--max-frames" && has_value) {
       if (!ParseCount(value(), o.max_frames)) result.error = "--max-frames takes a whole number";
     } else {
@@ -48,8 +63,11 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     }
     if (!result.error.empty()) return result;
   }
-  if (!o.headless && (!o.script_path.empty() || !o.screenshot_dir.empty())) {
-    result.error = "--script and --screenshot-dir need --headless";
+  if (!o.headless && !o.script_path.empty()) {
+    result.error = "--script needs --headless";
+  } else if (o.headless && mouse_speed_given) {
+    // Scripts move the mouse in device counts, which no speed changes.
+    result.error = "--mouse-speed is for the real window, not --headless";
   } else if (o.headless && o.window) {
     result.error = "--window and --headless exclude each other";
   }

@@ -98,10 +98,13 @@ void FeedKey(int key, bool down) {
   InputState& in = Input();
   const bool was_down = in.keys[key] & 0x80;
   in.keys[key] = down ? 0x80 : 0x00;
-  // F1 and F2 also reach the window as key messages.
-  if (down && !was_down && (key == DIK_F1 || key == DIK_F2)) {
+  // F1 and F2 also reach the window as key messages: one per press and one
+  // per repeat of the held key, as the system sends them (a repeat count of
+  // 1, the scan code, and bit 30 set when the key was already down).
+  if (down && (key == DIK_F1 || key == DIK_F2)) {
+    const LPARAM info = 1 | LPARAM(key) << 16 | (was_down ? LPARAM(1) << 30 : 0);
     if (HWND window = LiveWindow())
-      PostMessage(window, WM_KEYDOWN, key == DIK_F1 ? VK_F1 : VK_F2, 0);
+      PostMessage(window, WM_KEYDOWN, key == DIK_F1 ? VK_F1 : VK_F2, info);
   }
 }
 

@@ -130,6 +130,8 @@ class cWarTower : public cBatiment {
   void OublierCible(cSprite* p) override;
   cSprite* GetActualTarget() override { return pTarget; }
   void StopAttack() override;
+  // The tower's block of the debug dump (debug/Ddebug_Sprites.cpp).
+  void DebugDump2(LogFile& log) override;
 
   DWORD dwLastShot = 0;
   cWeapon* pWeapon;

@@ -42,6 +42,8 @@ class cHumanoide : public cSprite {
   cSprite* GetActualTarget() override { return ActualTarget; }
   void StopAttack() override;
   void GetPositionPixel(int& x, int& y) override;
+  // The walking unit's block of the debug dump (debug/Ddebug_Sprites.cpp).
+  void DebugDump1(LogFile& log) override;
 
   // Puts the unit on a cell, standing.
   void SetPosition(int px, int py);

@@ -19,6 +19,8 @@ class cPaysan : public cHumanoide {
   void SignalSpriteAdded(cSprite* p) override;
   void GetPositions(int& XMine, int& YMine, int& XBois, int& YBois, int& XHall,
                     int& YHall) override;
+  // The worker's block of the debug dump (debug/Ddebug_Sprites.cpp).
+  void DebugDump2(LogFile& log) override;
   void Save(FILE* File) override;
   void Read(FILE* File) override;
 

@@ -384,7 +384,7 @@ void PrintListeSprites(cSprite* head) {
     log << "####################### LIST OF SPRITES UNKNOWN     ##################\n";
   }
   for (cSprite* s = head; s; s = s->pNext) {
-    DumpSprite(s, log);
+    DumpSpriteFull(s, log);
     log << "\n";
   }
   log << "#######################          END OF LIST   #######################\n";

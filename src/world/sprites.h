@@ -59,6 +59,9 @@ class cSprite {
   // Takes hit points; true when the sprite is dead (below 1). A hit on an orc
   // building alerts the orc side.
   bool Blesser(int degats);
+  // An attacked orc object sends the nearest idle orc fighter within 14
+  // rings of it against its first attacker.
+  void Call_Defenders_To_Rescue();
   // The side, which the sprite's kind decides.
   RACE Race() const { return pDef ? pDef->Race : NEUTRE; }
 

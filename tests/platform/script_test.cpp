@@ -65,6 +65,16 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
 
   const char* plain[] = {"quorvelnn"};
   EXPECT_EQ(platform::ParseCommandLine(1, plain).options.max_frames, -1);
+  const char* slowest[] = {"q", "--mouse-speed", "0.25", "--screenshot-dir", "s"};
+  const platform::CommandLine window = platform::ParseCommandLine(5, slowest);
+  EXPECT_EQ(window.error, "");
+  EXPECT_EQ(window.options.mouse_speed, 0.25);
+  const char* headless_speed[] = {"q", "--headless", "--mouse-speed", "1"};
+  EXPECT_NE(platform::ParseCommandLine(4, headless_speed).error, "");
+  for (const char* speed : {"0.24", "4.01", "nan"}) {
+    const char* args[] = {"q", "--mouse-speed", speed};
+    EXPECT_NE(platform::ParseCommandLine(3, args).error, "") << speed;
+  }
   const std::vector<std::vector<const char*>> wrong = {
       {"q", "--frame-ms", "-4"},
       {"q", "--max-frames", "lots"},

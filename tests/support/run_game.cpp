@@ -53,12 +53,12 @@ GameRun GameTree::Run(const std::string& arguments, const std::string& prefix) c
 }
 
 GameRun GameTree::RunScript(const std::string& script, long max_frames,
-                            const std::string& arguments) const {
+                            const std::string& options) const {
   const std::filesystem::path path = root_ / "script.txt";
   std::ofstream(path) << script;
   return Run("--headless --script '" + path.string() + "' --screenshot-dir '" +
              (root_ / "shots").string() + "' --max-frames " + std::to_string(max_frames) + " " +
-             arguments);
+             options);
 }
 
 std::optional<platform::Image> GameTree::Shot(const std::string& name) const {

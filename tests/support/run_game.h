@@ -28,9 +28,9 @@ class GameTree {
   // Runs bin/quorvelnn from bin/ with the arguments, behind an optional
   // prefix of the command line (variables, a wrapper).
   GameRun Run(const std::string& arguments, const std::string& prefix = "") const;
-  // Runs the script headless, with more of the port's arguments if given.
+  // Runs a script headless, with more of the port's arguments if given.
   GameRun RunScript(const std::string& script, long max_frames = 2000,
-                    const std::string& arguments = "") const;
+                    const std::string& options = "") const;
   std::optional<platform::Image> Shot(const std::string& name) const;
   std::string Log(const std::string& name) const;
   const std::filesystem::path& root() const { return root_; }
