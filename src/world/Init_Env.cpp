@@ -3,7 +3,6 @@
 #include "world/Init_Env.h"
 
 #include <array>
-#include <cstdint>
 #include <cstdio>
 
 #include "ai/fsm_base_orc.h"
@@ -32,19 +31,6 @@ constexpr char kScenarioFile[] = "../common_bin/scenario.sc";
 constexpr std::array<const char*, 3> kMissionFiles = {
     "../missions/mission_1.bin", "../missions/mission_2.bin", "../missions/mission_3.bin"};
 
-struct FileCloser {
-  void operator()(FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<FILE, FileCloser>;
-
-bool ReadLength(FILE* file, std::int32_t& value) {
-  unsigned char bytes[4];
-  if (std::fread(bytes, 1, 4, file) != 4) return false;
-  value = std::int32_t(std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 |
-                       std::uint32_t(bytes[2]) << 16 | std::uint32_t(bytes[3]) << 24);
-  return true;
-}
-
 long BytesLeft(FILE* file) {
   const long here = std::ftell(file);
   std::fseek(file, 0, SEEK_END);
@@ -54,13 +40,15 @@ long BytesLeft(FILE* file) {
 }
 
 // Entry k's length, the file standing at its text; -1 when the count or a
-// length cannot be read, is negative or runs past the file.
-std::int32_t FindText(FILE* file, int k) {
-  std::int32_t count = 0;
-  if (!ReadLength(file, count) || k < 1 || k > count) return -1;
+// length cannot be read (it stays -1), is negative or runs past the file.
+int FindText(FILE* file, int k) {
+  int count = -1;
+  ReadInt32(file, count);
+  if (k < 1 || k > count) return -1;
   for (int entry = 1;; ++entry) {
-    std::int32_t length = 0;
-    if (!ReadLength(file, length) || length < 0 || length > BytesLeft(file)) return -1;
+    int length = -1;
+    ReadInt32(file, length);
+    if (length < 0 || length > BytesLeft(file)) return -1;
     if (entry == k) return length;
     std::fseek(file, length, SEEK_CUR);
   }
@@ -105,7 +93,7 @@ std::unique_ptr<char[]> LireTexteScenario(int k) {
   }
   // A damaged file (an unreadable count, a negative length, a text running
   // past the end) reads as a text not written yet.
-  const std::int32_t length = FindText(file.get(), k);
+  const int length = FindText(file.get(), k);
   if (length < 0) {
     Fatal_Errors << "This scenario has not been writen yet...\n";
     return nullptr;
