@@ -3,6 +3,8 @@
 
 #include "support/files.h"
 
+#include "frame/ddraw_text.h"
+
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -50,11 +52,13 @@ GameRun GameTree::Run(const std::string& arguments, const std::string& prefix) c
   return run;
 }
 
-GameRun GameTree::RunScript(const std::string& script, long max_frames) const {
+GameRun GameTree::RunScript(const std::string& script, long max_frames,
+                            const std::string& arguments) const {
   const std::filesystem::path path = root_ / "script.txt";
   std::ofstream(path) << script;
   return Run("--headless --script '" + path.string() + "' --screenshot-dir '" +
-             (root_ / "shots").string() + "' --max-frames " + std::to_string(max_frames));
+             (root_ / "shots").string() + "' --max-frames " + std::to_string(max_frames) + " " +
+             arguments);
 }
 
 std::optional<platform::Image> GameTree::Shot(const std::string& name) const {
@@ -89,6 +93,23 @@ std::optional<platform::Image> DisplayedPicture(const std::string& name) {
                << picture << " differs at (" << x + dx << "," << y + dy << ")";
       }
     }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Each glyph is an opaque copy of its cell of the font picture.
+::testing::AssertionResult ShowsText(const platform::Image& shot, const std::string& text, int x,
+                                     int y) {
+  InitFont();  // the glyphs' widths and rows
+  for (char c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    const int width = code < char_width.size() ? char_width[code] : -1;
+    if (width < 0) continue;
+    const int column = code % kGlyphsPerLine;
+    ::testing::AssertionResult shown = ShowsPicture(shot, "font1.bmp", column * kGlyphCell + 1,
+                                                    char_row[code], width, kGlyphHeight, x, y);
+    if (!shown) return shown << " in \"" << text << "\" at '" << c << "'";
+    x += width;
   }
   return ::testing::AssertionSuccess();
 }

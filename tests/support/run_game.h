@@ -27,7 +27,9 @@ class GameTree {
   // Runs bin/quorvelnn from bin/ with the arguments, behind an optional
   // prefix of the command line (variables, a wrapper).
   GameRun Run(const std::string& arguments, const std::string& prefix = "") const;
-  GameRun RunScript(const std::string& script, long max_frames = 2000) const;
+  // Runs the script; `arguments` add to the command line (--frame-ms N).
+  GameRun RunScript(const std::string& script, long max_frames = 2000,
+                    const std::string& arguments = "") const;
   std::optional<platform::Image> Shot(const std::string& name) const;
   std::string Log(const std::string& name) const;
   const std::filesystem::path& root() const { return root_; }
@@ -45,5 +47,9 @@ std::optional<platform::Image> DisplayedPicture(const std::string& name);
 ::testing::AssertionResult ShowsPicture(const platform::Image& shot, const std::string& picture,
                                         int sx, int sy, int width, int height, int x, int y,
                                         bool keyed = false);
+
+// Whether the screenshot shows the text in the game's font at (x, y).
+::testing::AssertionResult ShowsText(const platform::Image& shot, const std::string& text, int x,
+                                     int y);
 
 }  // namespace test
