@@ -5,6 +5,7 @@
 
 #include "support/scratch.h"
 #include "support/surfaces.h"
+#include "units/cHumanoide.h"
 #include "world/sprites.h"
 
 namespace test {
@@ -33,6 +34,32 @@ class WorldTest : public ::testing::Test {
 
   ScratchTree tree;
   SurfaceFactory surfaces;
+};
+
+// A world on the virtual clock, for the units' behaviour.
+class UnitsTest : public WorldTest {
+ protected:
+  template <typename T = cHumanoide>
+  T* Unit(RACE race, DECOR kind, int x, int y) {
+    return static_cast<T*>(Add(race, kind, x, y));
+  }
+  void Frame(int ms) { PlayFrame(clock, ms); }
+  // Frames of `ms` until done() holds; false when it does not within max_ms.
+  template <typename Done>
+  bool RunUntil(Done done, int max_ms = 25000, int ms = 11) {
+    for (int spent = 0; !done(); spent += ms) {
+      if (spent >= max_ms) return false;
+      Frame(ms);
+    }
+    return true;
+  }
+  static cSprite* At(int x, int y) { return occupancy_grid[CellIndex(x, y)]; }
+  static void Ground(int x0, int y0, int x1, int y1, DECOR ground) {
+    for (int x = x0; x <= x1; ++x)
+      for (int y = y0; y <= y1; ++y) terrain_grid[CellIndex(x, y)] = ground;
+  }
+
+  Clock clock;  // before any sprite: every start time reads it
 };
 
 }  // namespace test

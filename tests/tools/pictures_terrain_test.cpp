@@ -166,33 +166,6 @@ TEST(PictureTerrain, ForestTableMatchesThePlacesThePiecesAreFor) {
   }
 }
 
-TEST(PictureGround, GrassRepeatsEveryCell) {
-  for (int y = -40; y < 40; y += 3) {
-    for (int x = -40; x < 40; ++x) {
-      ASSERT_EQ(pictures::GrassAt(x, y), pictures::GrassAt(x + 32, y)) << x << "," << y;
-      ASSERT_EQ(pictures::GrassAt(x, y), pictures::GrassAt(x, y - 64)) << x << "," << y;
-    }
-  }
-  std::set<std::uint32_t> colours;
-  for (int x = 0; x < 32; ++x) colours.insert(pictures::GrassAt(x, x * 7 % 32));
-  EXPECT_GE(colours.size(), 3u) << "grass has texture";
-}
-
-TEST(PictureTerrain, RocksAreRingedByGrass) {
-  const Tile grass = TileAt(0, 0);
-  const Tile rocks = TileAt(layout::kRocks.column, layout::kRocks.row);
-  int differing = 0;
-  for (int i = 0; i < layout::kTile; ++i) {
-    const int last = layout::kTile - 1;
-    EXPECT_EQ(rocks.at(i, 0), grass.at(i, 0));
-    EXPECT_EQ(rocks.at(i, last), grass.at(i, last));
-    EXPECT_EQ(rocks.at(0, i), grass.at(0, i));
-    EXPECT_EQ(rocks.at(last, i), grass.at(last, i));
-    for (int j = 0; j < layout::kTile; ++j) differing += rocks.at(i, j) != grass.at(i, j);
-  }
-  EXPECT_GT(differing, 200) << "the rocks themselves";
-}
-
 TEST(PictureMinimap, SixColoursAlongTheTopRow) {
   const platform::Image& strip = test::DrawnSheet("mini.bmp");
   EXPECT_EQ(strip.at(0, 0), pictures::palette::kBlack) << "unexplored";
