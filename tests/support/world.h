@@ -1,7 +1,9 @@
-// Test support: an empty world of a given size, and a fresh world with
-// every kind defined, the minimap's surfaces in place, logs going to a
-// scratch tree.
+// Test support: an empty world of a given size, a fresh world with every
+// kind defined, the minimap's surfaces in place, logs going to a scratch
+// tree, and the same on the virtual clock for the units.
 #pragma once
+
+#include <utility>
 
 #include "support/scratch.h"
 #include "support/surfaces.h"
@@ -9,8 +11,6 @@
 #include "world/sprites.h"
 
 namespace test {
-
-class Clock;
 
 // One game frame, ms after the last: the movement pass, the world step and
 // the projectile step, as the game screen runs them.
@@ -54,6 +54,12 @@ class UnitsTest : public WorldTest {
     return true;
   }
   static cSprite* At(int x, int y) { return occupancy_grid[CellIndex(x, y)]; }
+  static std::pair<int, int> CellOf(const cSprite* s) { return {s->Px, s->Py}; }
+  // Sends the unit along the walk to the cell, as an order does.
+  static void WalkTo(cHumanoide* unit, int x, int y) {
+    unit->TrouverTrajet(x, y);
+    unit->Ordre = GOTO;
+  }
   static void Ground(int x0, int y0, int x1, int y1, DECOR ground) {
     for (int x = x0; x <= x1; ++x)
       for (int y = y0; y <= y1; ++y) terrain_grid[CellIndex(x, y)] = ground;

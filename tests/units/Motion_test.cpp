@@ -159,10 +159,6 @@ TEST_F(MotionTest, AWalkOf251CellsIsTheLongestThatSucceeds) {
 
 class Walking : public MotionTest {
  protected:
-  static void Order(cHumanoide* u, int x, int y) {
-    u->TrouverTrajet(x, y);
-    u->Ordre = GOTO;
-  }
   // Calls of the unit's step, each ms after the last.
   void SubSteps(cHumanoide* u, int n, int ms = 11) {
     for (int s = 0; s < n; ++s) {
@@ -175,7 +171,7 @@ class Walking : public MotionTest {
   cHumanoide* OneCellEast(int x, TACHE task = SANS_TACHE) {
     cHumanoide* u = Unit(HUMAN, ARCHE, 10, 10);
     u->Tache = task;
-    Order(u, x, 10);
+    WalkTo(u, x, 10);
     SubSteps(u, 16);
     return u;
   }
@@ -185,12 +181,17 @@ class Walking : public MotionTest {
   }
 };
 
+// A sub-step comes more than the step interval after the last, one per call
+// however long the pause.
 TEST_F(Walking, AWalkWithATurnGlidesTwoPixelsPerSubStepFromTheCellItLeaves) {
   cHumanoide* u = Unit(HUMAN, ARCHE, 10, 10);
-  Order(u, 12, 11);
+  WalkTo(u, 12, 11);
   ASSERT_EQ(Walk(u, 3), (std::vector<Cell>{{10, 10}, {11, 11}, {12, 11}}));
+  SubSteps(u, 1, 10);  // exactly the interval: not yet
+  EXPECT_EQ(u->CurrentStep, 0);
   for (int s = 1; s <= 32; ++s) {
-    SubSteps(u, 1);
+    SubSteps(u, 1, s == 2 ? 5000 : 1 + 10 * (s != 1));
+    u->Avancer();  // no time passed since that sub-step
     ASSERT_EQ(Now(u), s <= 16 ? std::make_tuple(11, 11, s % 16, 320 + 2 * s, 320 + 2 * s, DIR_SE)
                               : std::make_tuple(12, 11, s % 16, 320 + 2 * s, 352, DIR_E))
         << "sub-step " << s;
@@ -200,33 +201,20 @@ TEST_F(Walking, AWalkWithATurnGlidesTwoPixelsPerSubStepFromTheCellItLeaves) {
   EXPECT_EQ(Now(u), std::make_tuple(12, 11, 0, 384, 352, DIR_NONE));
   // Five sub-steps out of a cell, every other way: ten pixels along each axis.
   for (const auto& [dx, dy] : {Cell{1, -1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}}) {
-    Order(u, 12 + dx, 11 + dy);
+    WalkTo(u, 12 + dx, 11 + dy);
     SubSteps(u, 5);
     EXPECT_EQ(Cell(u->PixelX, u->PixelY), Cell(384 + 10 * dx, 352 + 10 * dy)) << dx << dy;
     SubSteps(u, 11);
-    Order(u, 12, 11);
+    WalkTo(u, 12, 11);
     SubSteps(u, 17);
   }
-}
-
-TEST_F(Walking, ASubStepNeedsMoreThanTheStepIntervalAndComesOncePerCall) {
-  cHumanoide* u = Unit(HUMAN, ARCHE, 10, 10);
-  Order(u, 14, 10);
-  SubSteps(u, 1, 10);  // exactly the interval: not yet
-  EXPECT_EQ(std::make_pair(u->CurrentStep, u->Px), std::make_pair(0, 10));
-  SubSteps(u, 1, 1);
-  EXPECT_EQ(u->CurrentStep, 1);
-  u->Avancer();  // no time passed since that sub-step
-  EXPECT_EQ(u->CurrentStep, 1);
-  SubSteps(u, 1, 5000);  // a long pause still gives a single sub-step
-  EXPECT_EQ(std::make_pair(u->CurrentStep, u->PixelX), std::make_pair(2, 324));
 }
 
 // The old cell is cleared whoever it holds by then.
 TEST_F(Walking, TheOccupancyAndThePathMoveOnACellAtItsFirstSubStep) {
   cHumanoide* u = Unit(HUMAN, ARCHE, 10, 10);
   for (int k = 0; k < kPathLength; ++k) u->Trajet[k] = PathCell{std::uint8_t(k / 2), 99};
-  Order(u, 13, 10);
+  WalkTo(u, 13, 10);
   const auto before = u->Trajet;
   Occupy(10, 10);
   SubSteps(u, 1);
@@ -248,9 +236,8 @@ TEST_F(Walking, ABlockedNextCellMakesTheUnitReplanStopShortOrGiveUp) {
   cHumanoide* u = OneCellEast(14);
   Occupy(12, 10);
   SubSteps(u, 1);  // no step this frame: the new path only
-  EXPECT_EQ(Now(u), std::make_tuple(11, 10, 0, 352, 320, DIR_E));
-  EXPECT_EQ(u->Ordre, GOTO);
-  EXPECT_EQ(Walk(u, 4), (std::vector<Cell>{{11, 10}, {12, 11}, {13, 10}, {14, 10}}));
+  EXPECT_EQ(std::make_pair(Now(u), u->Ordre),
+            std::make_pair(std::make_tuple(11, 10, 0, 352, 320, DIR_E), GOTO));
   u->Avancer();  // the last step time was not taken: the next call steps
   EXPECT_EQ(Cell(u->Px, u->Py), Cell(12, 11));
   RemovecSprite(u);

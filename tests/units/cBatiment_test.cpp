@@ -1,21 +1,16 @@
 // Buildings: training for both sides with its refusals, payment and exit
-// cell, the lost trainer's retraining, the tower's shots, the training bar and
-// the temple's picture.
+// cell, and the tower's shots.
 #include "units/cBatiment.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "ai/utils_fsm_base_orc.h"
-#include "frame/dix.h"
 #include "support/world.h"
 #include "ui/edit.h"
 #include "ui/money.h"
-#include "ui/selection.h"
-#include "ui/zone_game.h"
 #include "units/combat.h"
 
 namespace {
@@ -40,9 +35,6 @@ class Training : public test::UnitsTest {
     ClearRebuildList();
     FreeEdit();
   }
-  cBatiment* Building(RACE race, DECOR kind, int x, int y) {
-    return Unit<cBatiment>(race, kind, x, y);
-  }
   // World steps, each after more than a production interval.
   void Steps(int n) {
     for (int i = 0; i < n; ++i) {
@@ -55,10 +47,10 @@ class Training : public test::UnitsTest {
 
 // The barrack logs the hall's text; each orc trainer its own.
 TEST_F(Training, ABusyTrainerLogsTheRequestAndKeepsItsUnit) {
-  cBatiment* hall = Building(HUMAN, HALL1, 10, 10);
-  cBatiment* barrack = Building(HUMAN, BARRA, 20, 10);
-  cBatiment* orc_hall = Building(ORC, OHALL, 30, 10);
-  cBatiment* orc_barrack = Building(ORC, OBARR, 40, 10);
+  cBatiment* hall = Unit<cBatiment>(HUMAN, HALL1, 10, 10);
+  cBatiment* barrack = Unit<cBatiment>(HUMAN, BARRA, 20, 10);
+  cBatiment* orc_hall = Unit<cBatiment>(ORC, OHALL, 30, 10);
+  cBatiment* orc_barrack = Unit<cBatiment>(ORC, OBARR, 40, 10);
   for (int round = 0; round < 2; ++round) {
     hall->Construction(Def(round ? GUERR : PAYSA));
     barrack->Construction(Def(round ? ARCHE : GUERR));
@@ -77,8 +69,8 @@ TEST_F(Training, ABusyTrainerLogsTheRequestAndKeepsItsUnit) {
 }
 
 TEST_F(Training, ExactResourcesStartAndArePaidOnlyWhenTheUnitComesOut) {
-  cBatiment* hall = Building(HUMAN, HALL1, 10, 10);
-  cBatiment* barrack = Building(HUMAN, BARRA, 20, 10);
+  cBatiment* hall = Unit<cBatiment>(HUMAN, HALL1, 10, 10);
+  cBatiment* barrack = Unit<cBatiment>(HUMAN, BARRA, 20, 10);
   const int needed = FoodNeeded;
   Money = 100, Wood = 0, Food = needed + 10;  // a worker's gold, wood and food
   hall->Construction(Def(PAYSA));
@@ -106,8 +98,8 @@ TEST_F(Training, ExactResourcesStartAndArePaidOnlyWhenTheUnitComesOut) {
 
 // The hall checks gold, then wood, then food; the barrack no food.
 TEST_F(Training, AShortageIsShownOnTheKindsPanelAndStartsNothing) {
-  cBatiment* hall = Building(HUMAN, HALL1, 10, 10);
-  cBatiment* barrack = Building(HUMAN, BARRA, 20, 10);
+  cBatiment* hall = Unit<cBatiment>(HUMAN, HALL1, 10, 10);
+  cBatiment* barrack = Unit<cBatiment>(HUMAN, BARRA, 20, 10);
   const std::tuple<int, int, int, DECOR, const char*> shortages[] = {
       {0, 0, 0, PAYSA, "NO MONEY"}, {200, 99, 0, ARCHE, "NO WOOD"}, {100, 0, 9, PAYSA, "NO FOOD"}};
   for (const auto& [gold, wood, food, kind, text] : shortages) {
@@ -124,23 +116,8 @@ TEST_F(Training, AShortageIsShownOnTheKindsPanelAndStartsNothing) {
   EXPECT_EQ(barrack->pDefEnConstruction, Def(GUERR));
 }
 
-TEST_F(Training, AHallHoldsAtFullWhileEveryCellAroundIsTaken) {
-  cBatiment* hall = Building(HUMAN, HALL1, 10, 10);
-  Ground(9, 9, 14, 14, BOIS01);
-  Ground(11, 14, 12, 14, HERBE1);
-  cSprite* farm = Add(ORC, OFARM, 11, 14);  // on the two grass cells of the ring
-  Money = 100;
-  hall->Construction(Def(PAYSA));
-  Steps(150);
-  EXPECT_EQ(std::tie(hall->Progression, Money), std::make_tuple(100, 100));
-  RemovecSprite(farm);
-  Steps(1);
-  EXPECT_EQ(std::tie(Money, hall->pDefEnConstruction), std::make_tuple(0, nullptr));
-  EXPECT_EQ(KindAt(11, 14), PAYSA);
-}
-
 TEST_F(Training, OrcTrainingPaysFromTheOrcTreasuryAndSendsTheUnitToItsRallyCell) {
-  cBatiment* hall = Building(ORC, OHALL, 10, 10);
+  cBatiment* hall = Unit<cBatiment>(ORC, OHALL, 10, 10);
   MoneyOrc = 99, WoodOrc = 0;
   hall->Construction(Def(OPAYS), 20, 12);  // short: silently nothing
   EXPECT_EQ(hall->pDefEnConstruction, nullptr);

@@ -1,5 +1,5 @@
 // The monk on a small map with the virtual clock: the walk to a temple, the
-// second inside it, the counters by kind, and the orders it ignores.
+// second inside it, the counters by kind, a walk ended short, a temple gone.
 #include "units/cMonk.h"
 
 #include <gtest/gtest.h>

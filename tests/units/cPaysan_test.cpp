@@ -30,7 +30,6 @@ class Workers : public test::UnitsTest {
     return Unit<cPaysan>(race, race == ORC ? OPAYS : PAYSA, x, y);
   }
   static void Forest(int x0, int y0, int x1, int y1) { Ground(x0, y0, x1, y1, BOIS05); }
-  static Cell CellOf(const cSprite* s) { return {s->Px, s->Py}; }
 };
 
 TEST_F(Workers, TwoGoldTripsBring200WithFourSecondsHiddenAtEachEnd) {
@@ -58,15 +57,23 @@ TEST_F(Workers, TwoGoldTripsBring200WithFourSecondsHiddenAtEachEnd) {
 }
 
 // A human worker steps every 60 ms: beside the mine it goes in only more than
-// 50 ms after its last step.
+// 50 ms after its last step. A walk that cannot be found ends the cycle, and
+// the harvest is not kept as the one to go back to.
 TEST_F(Workers, AHarvesterArrivesMoreThanItsStepIntervalLessTenAfterItsLastStep) {
   Add(NEUTRE, MINEO, 20, 10);
   cPaysan* w = Worker(HUMAN, 19, 11);
-  w->AffecterTravail(RECOLTE_OR, 20, 10, nullptr);
-  w->InHall = false;
-  w->dwLastMove = GetTickCount();
+  cPaysan* shut_in = Worker(ORC, 5, 1);
+  Forest(4, 0, 6, 2);
+  terrain_grid[CellIndex(5, 1)] = HERBE1;
+  for (cPaysan* worker : {w, shut_in}) {
+    worker->AffecterTravail(RECOLTE_OR, 20, 10, nullptr);
+    worker->InHall = false;
+    worker->dwLastMove = GetTickCount();
+  }
   Frame(50);
   EXPECT_FALSE(w->InMine);
+  EXPECT_EQ(std::tie(shut_in->Tache, shut_in->TacheRecolte, shut_in->Ordre),
+            std::make_tuple(SANS_TACHE, SANS_TACHE, WAIT));
   Frame(1);
   EXPECT_TRUE(w->InMine);
 }
@@ -87,20 +94,6 @@ TEST_F(Workers, WoodIsCutVisiblyAtTheForestEdgeAndPaidIntoTheHall) {
   }
   EXPECT_EQ(std::make_tuple(Cell(w->XBois, w->YBois), cutting_ms, Wood),
             std::make_tuple(edge, 4000, 100));
-}
-
-// A walk that cannot be found ends the cycle, and the harvest is not kept as
-// the one to go back to.
-TEST_F(Workers, AHarvestWhoseWalkFailsEndsWithoutBeingKept) {
-  Add(NEUTRE, MINEO, 20, 10);
-  Forest(4, 0, 6, 2);  // the worker's cell is shut in
-  terrain_grid[CellIndex(5, 1)] = HERBE1;
-  cPaysan* w = Worker(ORC, 5, 1);
-  w->AffecterTravail(RECOLTE_OR, 20, 10, nullptr);
-  w->InHall = false;
-  WorldStep();
-  EXPECT_EQ(std::tie(w->Tache, w->TacheRecolte, w->Ordre),
-            std::make_tuple(SANS_TACHE, SANS_TACHE, WAIT));
 }
 
 // A farm site at (20, 20) whose row above is forest, a worker on its left.
@@ -268,18 +261,14 @@ TEST_F(Workers, OrdersOtherThanBuildingAreLoggedAndStillTaken) {
   cPaysan* w = Worker(ORC, 5, 5);
   w->AffecterTravail(RECOLTE_BOIS, 9, 9, nullptr);
   w->Ordonner(RECOLTE_OR, GetDefUnit(OFARM), 7, 8);
-  EXPECT_EQ(std::tie(w->Tache, w->TacheRecolte, w->pToBuild),
-            std::make_tuple(RECOLTE_OR, RECOLTE_BOIS, nullptr));
-  const std::string order_log =
-      "cHumanoide void cPaysan::Ordonner(TACHE ordre,int px,int py,cDefUnit* pToBuild) 002\n";
-  EXPECT_EQ(tree.Log("Fatal_Errors.txt"), order_log);
+  EXPECT_EQ(std::tie(w->Tache, w->TacheRecolte), std::make_tuple(RECOLTE_OR, RECOLTE_BOIS));
   w->Ordonner(RE_CONSTUCTION, nullptr, 7, 8);
   WorldStep();
   EXPECT_EQ(std::tie(w->Tache, w->TacheRecolte), std::make_tuple(RE_CONSTUCTION, RECOLTE_OR));
   EXPECT_EQ(tree.Log("Fatal_Errors.txt"),
-            order_log +
-                "cHumanoide void cPaysan::CallBack_Re_Construction() \n"
-                "tache RE_CONSUCTION alors que il n'y a rien a construite...");
+            "cHumanoide void cPaysan::Ordonner(TACHE ordre,int px,int py,cDefUnit* pToBuild) 002\n"
+            "cHumanoide void cPaysan::CallBack_Re_Construction() \n"
+            "tache RE_CONSUCTION alors que il n'y a rien a construite...");
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "support/world.h"
-#include "units/cHumanoide.h"
 #include "units/weapons.h"
 
 namespace {
@@ -27,12 +26,7 @@ class Battle : public test::UnitsTest {
     clock.Advance(t - GetTickCount());
     WorldStep();
   }
-  static std::pair<int, int> Cell(const cSprite* s) { return {s->Px, s->Py}; }
   static std::pair<int, int> Goal(const cHumanoide* u) { return {u->XObjectif, u->YObjectif}; }
-  static void WalkTo(cHumanoide* unit, int x, int y) {
-    unit->TrouverTrajet(x, y);
-    unit->Ordre = GOTO;
-  }
 };
 
 TEST_F(Battle, AnArcherHaltsInRangeBetweenTwoCellsAndShootsWhereverTheTargetGoes) {
@@ -59,7 +53,7 @@ TEST_F(Battle, ASoldierHaltsOnlyBesideItsTargetAndFollowsItWhenItMoves) {
   EXPECT_EQ(std::tie(soldier->Px, soldier->Py, soldier->CurrentStep), std::make_tuple(7, 5, 0));
   WalkTo(target, 8, 12);
   ASSERT_TRUE(RunUntil([&] { return target->Ordre == WAIT && soldier->EnZoneAttack; }));
-  EXPECT_EQ(Cell(soldier), std::make_pair(7, 11));  // down the target's side
+  EXPECT_EQ(CellOf(soldier), std::make_pair(7, 11));  // down the target's side
   EXPECT_LT(target->PointsDeVie, 1000);
 }
 
@@ -105,10 +99,8 @@ TEST_F(Battle, AStandingWorkerStepsAwayFromTheSwordAndAWalkingOneWalksOn) {
   orc->AssignerTache(ATTACK, worker);
   ASSERT_TRUE(RunUntil([&] { return worker->PointsDeVie < full; }, 4000));
   EXPECT_EQ(std::make_pair(Goal(worker), worker->Ordre), std::make_pair(std::pair{4, 4}, GOTO));
-  WalkTo(worker, 12, 4);
-  Frame(61);
-  worker->SignalUnderAttack(orc);  // hit again on its way
-  EXPECT_EQ(Goal(worker), std::make_pair(12, 4));
+  worker->SignalUnderAttack(orc);  // hit again on its way: walks on
+  EXPECT_EQ(Goal(worker), std::make_pair(4, 4));
 }
 
 }  // namespace
