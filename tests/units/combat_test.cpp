@@ -1,5 +1,4 @@
-// Who attacks whom: the attacker lists, the search for an enemy ring by ring
-// and the choice of an escape cell.
+// The search for an enemy ring by ring and the choice of an escape cell.
 #include "units/combat.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Fighting on small maps, frame by frame on the virtual clock: the approach
-// of shooters and swordsmen, blows at their period, kills, the reactions to a
-// hit by aggressivity mode, and the aggressive search.
+// of shooters and swordsmen, blows at their period, kills and the reactions
+// to a hit by aggressivity mode.
 #include <gtest/gtest.h>
 
 #include <tuple>
