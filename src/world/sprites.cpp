@@ -310,9 +310,7 @@ void RemovecSprite(cSprite* pToDelete) {
   Unlink(pToDelete, race);
   RemoveFromSelection(pToDelete);
   ForEachFootprintCell(pToDelete->Px, pToDelete->Py, pToDelete->pDef,
-                       [pToDelete](std::size_t cell) {
-                         if (occupancy_grid[cell] == pToDelete) occupancy_grid[cell] = nullptr;
-                       });
+                       [](std::size_t cell) { occupancy_grid[cell] = nullptr; });
   --sprite_counts[race];
   Free(pToDelete);
 }

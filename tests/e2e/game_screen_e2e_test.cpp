@@ -2,6 +2,10 @@
 // the minimap and a selection rectangle, pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <tuple>
+
 #include "support/run_game.h"
 
 namespace {
@@ -49,6 +53,36 @@ TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
   EXPECT_TRUE(test::ShowsPicture(*map, "edit_game.bmp", 528, 246, 48, 40, 528, 246));
   EXPECT_TRUE(test::ShowsPicture(*selected, "icones.bmp", 0, 39, 48, 40, 528, 246));
   EXPECT_TRUE(test::ShowsPicture(*selected, "icones.bmp", 0, 78, 48, 40, 580, 246));
+}
+
+// A map of its own in place of the test map: every kind of ground in a row,
+// each cell drawn with its tile, nothing past the map's edge.
+TEST(GameScreenEndToEnd, TheTerrainPassDrawsEachCellsTile) {
+  test::GameTree game;
+  std::ofstream(game.root() / "terrain.map") << "terrain\n.R:_#7\n......\nend\n";
+  const std::string compile = std::string("'") + QUORVELNN_GAME_DIR +
+                              "/bin/quorvelnn-map' compile '" +
+                              (game.root() / "terrain.map").string() + "' '" +
+                              (game.root() / "missions" / "test.bin").string() + "' > /dev/null";
+  ASSERT_EQ(std::system(compile.c_str()), 0);
+  const test::GameRun run = game.RunScript(
+      "at 3 mouse 420 210\nat 5 left down\nat 6 left up\nat 12 shot map\nat 13 close\n");
+  ASSERT_EQ(run.exit_code, 0) << run.output;
+  const auto map = game.Shot("map");
+  ASSERT_TRUE(map);
+  // Cell, and its tile's column and row in the sheet: grass, rocks (44), the
+  // unnamed 43, empty ground and blocked grass (drawn as grass), a forest
+  // corner (3).
+  const std::tuple<int, int, int, int> cells[] = {{0, 0, 0, 0}, {1, 0, 2, 0}, {2, 0, 0, 0},
+                                                  {3, 0, 0, 0}, {4, 0, 0, 0}, {5, 0, 0, 1},
+                                                  {5, 1, 0, 0}};
+  for (const auto& [x, y, column, row] : cells) {
+    EXPECT_TRUE(
+        test::ShowsPicture(*map, "unit.bmp", 33 * column + 1, 33 * row + 1, 32, 32, 32 * x, 32 * y))
+        << x << "," << y;
+  }
+  EXPECT_EQ(map->at(6 * 32 + 5, 5), 0u);  // past the map: the view's black
+  EXPECT_EQ(map->at(5, 2 * 32 + 5), 0u);
 }
 
 }  // namespace
