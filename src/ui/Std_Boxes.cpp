@@ -87,7 +87,7 @@ Std_Box_Confirm::Std_Box_Confirm()
 // Measured quietly: drawing the text reports a character the font lacks.
 int Std_Box_Text::SetMessage(const char* text) {
   message = text ? text : "";
-  message_width = SumOfWidths(text);
+  message_width = LargeurTexte(text);
   return message_width;
 }
 
@@ -134,7 +134,7 @@ Std_Box_Input::Std_Box_Input()
 }
 
 void Std_Box_Input::Show(const char* new_title, Zone_Interactive* parent, TextCallback on_text) {
-  title_width = SumOfWidths(new_title);
+  title_width = LargeurTexte(new_title);
   Prepare(title_width, &ok_button, &cancel_button);
   callback = on_text;
   ok_button.SetAction(InputOk);
