@@ -95,15 +95,16 @@ void Majuscules(char* text) {
 
 int LargeurTexte(const char* text) {
   if (!text) return 0;
-  int total = 0;
   for (const char* p = text; *p; ++p) {
-    const int width = WidthOf(*p);
-    if (width < 0) {
-      ReportUnknown(*p);
-    } else {
-      total += width;
-    }
+    if (WidthOf(*p) < 0) ReportUnknown(*p);
   }
+  return SumOfWidths(text);
+}
+
+int SumOfWidths(const char* text) {
+  if (!text) return 0;
+  int total = 0;
+  for (const char* p = text; *p; ++p) total += WidthOf(*p);
   return total;
 }
 
@@ -141,7 +142,7 @@ int AfficherTexteMultiLignes(LPDIRECTDRAWSURFACE destination, char* text, int px
       const char* end = p;
       while (*end && *end != ' ' && *end != '\n') ++end;
       word.assign(p, end);
-      const int width = LargeurTexte(word.c_str());
+      const int width = SumOfWidths(word.c_str());
       if (x + width + 15 >= max_width) {
         x = 0;
         y += kLineSpacing;

@@ -21,7 +21,10 @@ constexpr int kLineSpacing = 30;
 void InitFont();
 // Turns a..z into A..Z in place.
 void Majuscules(char* text);
+// The sum of the widths of the text's characters, -1 for each one the font
+// lacks; LargeurTexte also reports each of those.
 int LargeurTexte(const char* text);
+int SumOfWidths(const char* text);
 int AfficherTexte(LPDIRECTDRAWSURFACE destination, char* buffer, int px, int py);
 int AfficherTexte(char* buffer, int px, int py);
 int AfficherNombre(int value, int px, int py);

@@ -17,14 +17,23 @@ void Report(const char* step, HRESULT hr) {
   ReportDXError(context.c_str(), hr);
 }
 
+// A step on a DirectDraw object that could not be made fails like any other
+// call, and the next step runs.
+template <typename Call>
+HRESULT OnDirectDraw(Call call) {
+  return lpDD ? call(*lpDD) : DDERR_INVALIDPARAMS;
+}
+
 }  // namespace
 
 void InstallDirectXBack(HWND hwnd, int tx, int ty, int colors) {
   Report("DirectDrawCreate", DirectDrawCreate(nullptr, &lpDD, nullptr));
-  if (!lpDD) return;  // nothing below can run without the DirectDraw object
-  Report("SetCooperativeLevel",
-         lpDD->SetCooperativeLevel(hwnd, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN));
-  Report("SetDisplayMode", lpDD->SetDisplayMode(DWORD(tx), DWORD(ty), DWORD(colors)));
+  Report("SetCooperativeLevel", OnDirectDraw([hwnd](auto& dd) {
+           return dd.SetCooperativeLevel(hwnd, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
+         }));
+  Report("SetDisplayMode", OnDirectDraw([=](auto& dd) {
+           return dd.SetDisplayMode(DWORD(tx), DWORD(ty), DWORD(colors));
+         }));
 
   DDSURFACEDESC ddsd{};
   ddsd.dwSize = 108;
@@ -32,7 +41,9 @@ void InstallDirectXBack(HWND hwnd, int tx, int ty, int colors) {
   ddsd.ddsCaps.dwCaps =
       DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX | DDSCAPS_VIDEOMEMORY;
   ddsd.dwBackBufferCount = 1;
-  Report("CreateSurface", lpDD->CreateSurface(&ddsd, &lpDDSPrimary, nullptr));
+  Report("CreateSurface", OnDirectDraw([&ddsd](auto& dd) {
+           return dd.CreateSurface(&ddsd, &lpDDSPrimary, nullptr);
+         }));
 
   DDSCAPS caps{DDSCAPS_BACKBUFFER};
   Report("GetAttachedSurface", lpDDSPrimary->GetAttachedSurface(&caps, &lpDDSBack));

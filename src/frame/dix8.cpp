@@ -20,11 +20,11 @@ void Report(const char* step, HRESULT hr) {
   ReportDXError(context.c_str(), hr);
 }
 
-// Runs a device call when the device exists; a device that could not be
-// created has nothing to configure.
-template <typename Call>
-HRESULT OnDevice(LPDIRECTINPUTDEVICE8 device, Call call) {
-  return device ? call(*device) : DIERR_INVALIDPARAM;
+// A step on an object that could not be made (the DirectInput object, a
+// device) fails like any other call, and the next step runs.
+template <typename Object, typename Call>
+HRESULT OnObject(Object* object, Call call) {
+  return object ? call(*object) : DIERR_INVALIDPARAM;
 }
 
 }  // namespace
@@ -34,17 +34,20 @@ void InstallDirectInput8(HINSTANCE hinst, HWND hwnd) {
   Report("DirectInput8Create",
          DirectInput8Create(hinst, DIRECTINPUT_VERSION, IID_IDirectInput8A, &created, nullptr));
   lpDI8 = static_cast<LPDIRECTINPUT8>(created);
-  if (!lpDI8) return;
-  Report("CreateDevice mouse", lpDI8->CreateDevice(GUID_SysMouse, &lpDIMouse, nullptr));
-  Report("CreateDevice keyboard", lpDI8->CreateDevice(GUID_SysKeyboard, &lpDIKeyboard, nullptr));
+  Report("CreateDevice mouse", OnObject(lpDI8, [](auto& di) {
+           return di.CreateDevice(GUID_SysMouse, &lpDIMouse, nullptr);
+         }));
+  Report("CreateDevice keyboard", OnObject(lpDI8, [](auto& di) {
+           return di.CreateDevice(GUID_SysKeyboard, &lpDIKeyboard, nullptr);
+         }));
   Report("SetDataFormat mouse",
-         OnDevice(lpDIMouse, [](auto& d) { return d.SetDataFormat(&c_dfDIMouse); }));
+         OnObject(lpDIMouse, [](auto& d) { return d.SetDataFormat(&c_dfDIMouse); }));
   Report("SetDataFormat keyboard",
-         OnDevice(lpDIKeyboard, [](auto& d) { return d.SetDataFormat(&c_dfDIKeyboard); }));
-  Report("SetCooperativeLevel", OnDevice(lpDIKeyboard, [hwnd](auto& d) {
+         OnObject(lpDIKeyboard, [](auto& d) { return d.SetDataFormat(&c_dfDIKeyboard); }));
+  Report("SetCooperativeLevel", OnObject(lpDIKeyboard, [hwnd](auto& d) {
            return d.SetCooperativeLevel(hwnd, DISCL_NONEXCLUSIVE | DISCL_FOREGROUND);
          }));
-  Report("SetCooperativeLevel", OnDevice(lpDIMouse, [hwnd](auto& d) {
+  Report("SetCooperativeLevel", OnObject(lpDIMouse, [hwnd](auto& d) {
            return d.SetCooperativeLevel(hwnd, DISCL_EXCLUSIVE | DISCL_FOREGROUND);
          }));
 
@@ -55,7 +58,7 @@ void InstallDirectInput8(HINSTANCE hinst, HWND hwnd) {
         "associated to the mouse");
   }
   Report("SetEventNotification mouse",
-         OnDevice(lpDIMouse, [](auto& d) { return d.SetEventNotification(mouse_event); }));
+         OnObject(lpDIMouse, [](auto& d) { return d.SetEventNotification(mouse_event); }));
 
   DIPROPDWORD property{};
   property.diph.dwSize = 20;
@@ -63,7 +66,7 @@ void InstallDirectInput8(HINSTANCE hinst, HWND hwnd) {
   property.diph.dwObj = 0;
   property.diph.dwHow = DIPH_DEVICE;
   property.dwData = kMouseBufferSize;
-  Report("SetProperty mouse", OnDevice(lpDIMouse, [&property](auto& d) {
+  Report("SetProperty mouse", OnObject(lpDIMouse, [&property](auto& d) {
            return d.SetProperty(DIPROP_BUFFERSIZE, &property.diph);
          }));
 }

@@ -84,9 +84,11 @@ Std_Box_Confirm::Std_Box_Confirm()
   AddIcone(&cancel_button);
 }
 
-void Std_Box_Text::SetMessage(const char* text) {
+// Measured quietly: drawing the text reports a character the font lacks.
+int Std_Box_Text::SetMessage(const char* text) {
   message = text ? text : "";
   message_width = LargeurTexte(text);
+  return message_width;
 }
 
 void Std_Box_Text::Display() {
@@ -95,8 +97,7 @@ void Std_Box_Text::Display() {
 }
 
 void Std_Box_Confirm::Show(const char* text, Zone_Interactive* parent, BoxAction on_ok) {
-  SetMessage(text);
-  Prepare(LargeurTexte(text), &ok_button, &cancel_button);
+  Prepare(SetMessage(text), &ok_button, &cancel_button);
   confirm_action = on_ok;
   confirm_close = CloseConfirm;
   ok_button.SetAction(ConfirmOk);
@@ -108,8 +109,7 @@ Std_Box_Message::Std_Box_Message() : ok_button("OK", MessageOk, 10, kButtonY, kB
 }
 
 void Std_Box_Message::Show(const char* text, Zone_Interactive* parent, BoxAction on_ok) {
-  SetMessage(text);
-  Prepare(LargeurTexte(text), &ok_button, nullptr);
+  Prepare(SetMessage(text), &ok_button, nullptr);
   message_action = on_ok;
   message_close = CloseMessage;
   ok_button.SetAction(MessageOk);
@@ -121,8 +121,7 @@ Std_Box_Info::Std_Box_Info() : ok_button("OK", CloseInfo, 10, kButtonY, kButtonW
 }
 
 void Std_Box_Info::Show(const char* text, Zone_Interactive* parent) {
-  SetMessage(text);
-  Prepare(LargeurTexte(text), &ok_button, nullptr);
+  Prepare(SetMessage(text), &ok_button, nullptr);
   ok_button.SetAction(CloseInfo);
   OpenOver(parent);
 }

@@ -37,8 +37,8 @@ class Std_Box_Text : public Std_Box {
   const std::string& Message() const { return message; }
 
  protected:
-  // Keeps a copy of the text and its width in the font.
-  void SetMessage(const char* text);
+  // Keeps a copy of the text and its width in the font, which it returns.
+  int SetMessage(const char* text);
 
  private:
   std::string message;

@@ -10,9 +10,24 @@
 #include "ui/edit.h"
 #include "ui/zone_game.h"
 #include "world/sprites.h"
+#include "world/util.h"
 
 std::array<cSprite*, MAX_SELECTION> SelectedSprites{};
 cDefUnit* pDefToPlace = nullptr;
+
+bool PlacementInProgress() {
+  return pDefToPlace && pDefToPlace != GetDefUnit(VIDE);
+}
+
+void CellUnderMouse(int& x, int& y) {
+  x = (mouse_x + scroll_x) / kCellSize;
+  y = (mouse_y + scroll_y) / kCellSize;
+}
+
+// A cell off the map holds nothing, even where the grids reach further.
+cSprite* SpriteOnCell(int x, int y) {
+  return IsInMap(x, y) ? occupancy_grid[CellIndex(x, y)] : nullptr;
+}
 
 void ClearSelection() {
   SelectedSprites.fill(nullptr);
@@ -46,9 +61,9 @@ bool RemoveFromSelection(cSprite* s) {
 }
 
 void SelectUnderMouse() {
-  const int x = (mouse_x + scroll_x) / kCellSize, y = (mouse_y + scroll_y) / kCellSize;
-  if (x < 0 || y < 0 || x >= kMapCapacity || y >= kMapCapacity) return;
-  cSprite* s = occupancy_grid[CellIndex(x, y)];
+  int x, y;
+  CellUnderMouse(x, y);
+  cSprite* s = SpriteOnCell(x, y);
   if (s && s->Race() == HUMAN && s->visible) {
     ClearSelection();
     AddToSelection(s);
@@ -61,9 +76,6 @@ void CancelSelection() {
 }
 
 namespace {
-
-constexpr int kIconPitchX = 47, kIconPitchY = 39;
-constexpr int kIconWidth = 48, kIconHeight = 40;
 
 // The mark is the sheet of the sprite's width stretched one pixel around
 // its footprint; a failed mark is not worth a report.
@@ -79,11 +91,8 @@ void DrawMark(cSprite* s) {
 }
 
 void DrawSlotPicture(int slot, const cSprite* s) {
-  const int c = s->pDef->XIcone, r = s->pDef->YIcone;
-  RECT source{kIconPitchX * c, kIconPitchY * r, kIconPitchX * c + kIconWidth,
-              kIconPitchY * r + kIconHeight};
-  const int column = slot % 2, row = slot / 2;
-  RECT dest{528 + 52 * column, 246 + 46 * row, 576 + 52 * column, 286 + 46 * row};
+  RECT source = IconPicture(s->pDef->XIcone, s->pDef->YIcone);
+  RECT dest = PanelCellRect(slot % kPanelColumns, slot / kPanelColumns);
   ReportDXError("selection void AfficherSelection(void) 001",
                 lpDDSBack->Blt(&dest, icons_surface, &source, DDBLT_WAIT, nullptr));
 }
@@ -104,7 +113,7 @@ void AfficherSelection() {
   if (!only->visible) return;
   DrawMark(only);
   if (only->pDesc) {
-    DrawDescription(only->pDesc);
+    only->pDesc->Afficher();
     AfficherNombre(only->PointsDeVie, 585, 92);
     AfficherNombre(only->pDef->PointsDeVieMax, 585, 112);
   }

@@ -13,6 +13,14 @@ extern std::array<cSprite*, MAX_SELECTION> SelectedSprites;
 // The building kind the player is placing; null or the VIDE definition for none.
 extern cDefUnit* pDefToPlace;
 
+// A placement is in progress while pDefToPlace is a building's definition.
+bool PlacementInProgress();
+
+// The cell under the cursor; it may lie outside the map.
+void CellUnderMouse(int& x, int& y);
+// The sprite on a cell of the map; none outside the map.
+cSprite* SpriteOnCell(int x, int y);
+
 void ClearSelection();
 // The one selected sprite, or null when none or several are selected.
 cSprite* GetSelectedSprite();

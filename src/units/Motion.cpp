@@ -295,14 +295,11 @@ void Arrive(cHumanoide& unit) {
   unit.CurrentStep = 0;
 }
 
-// The logical position jumps to the next cell as the move begins. The old
-// cell is let go only if it holds this unit: a worker that stood in a
-// building site must not clear the site's cell.
+// The logical position jumps to the next cell as the move begins, and the
+// old cell is cleared.
 void BeginMove(cHumanoide& unit, PathCell next) {
   unit.CurrentDirection = GetDirection(unit.Px, unit.Py, next.x, next.y);
-  if (IsOnGrids(unit.Px, unit.Py) && occupancy_grid[CellIndex(unit.Px, unit.Py)] == &unit) {
-    occupancy_grid[CellIndex(unit.Px, unit.Py)] = nullptr;
-  }
+  if (IsOnGrids(unit.Px, unit.Py)) occupancy_grid[CellIndex(unit.Px, unit.Py)] = nullptr;
   unit.Px = next.x;
   unit.Py = next.y;
 }

@@ -81,7 +81,7 @@ void cMonk::Approach() {
   if (EnRoute) return;
   int rx = 0, ry = 0;
   TrouverPlaceProche(Px, Py, x, y, def->Largeur, def->Hauteur, rx, ry);
-  if (IsInMap(rx, ry)) WalkTo(rx, ry);
+  WalkTo(rx, ry);
   EnRoute = true;
 }
 

@@ -117,7 +117,6 @@ void cPaysan::Construction(cDefUnit* unit) {
 }
 
 void cPaysan::Progress() {
-  LeaveIfTakenOff();
   switch (Tache) {
     case SANS_TACHE:
       Idle();
@@ -137,16 +136,6 @@ void cPaysan::Progress() {
     default:
       break;  // a worker never fights
   }
-}
-
-// A worker hidden in the mine or the hall whose harvest was called off (a
-// building chosen for it) comes out at once: only the harvest would ever let
-// it out. One hidden inside a building site has a building task instead.
-void cPaysan::LeaveIfTakenOff() {
-  if (visible || !(InMine || InHall) || Tache != SANS_TACHE) return;
-  InMine = InHall = false;
-  visible = true;
-  dwLastMove = GetTickCount();
 }
 
 // An idle orc worker takes gold while at least as many of its side harvest
@@ -200,14 +189,10 @@ void cPaysan::WalkBeside(int x, int y, int w, int h) {
   WalkToCell(rx, ry);
 }
 
-// A ring with no free cell gives its corner, which may lie off the map: the
-// worker then waits and tries again. A walk that cannot be found drops the
-// task (the path search does that); only a walk found sets the worker going,
-// so that it never heads for the cleared path.
+// A walk that cannot be found drops the task (the path search does that, the
+// harvest to go back to with it); only a walk found sets the worker going.
 void cPaysan::WalkToCell(int x, int y) {
-  if (!IsInMap(x, y)) return;
-  const TACHE before = Tache;
-  if (!cHumanoide::WalkTo(x, y) && IsHarvest(before)) TacheRecolte = before;
+  WalkTo(x, y);
 }
 
 void cPaysan::Deliver(int& treasury) {
@@ -314,7 +299,7 @@ void cPaysan::RaiseSite(const cDefUnit* def) {
   cSprite* site = pBatimentEnConstruction;
   if (visible) {
     visible = false;
-    if (OnGrid()) occupancy_grid[CellIndex(Px, Py)] = nullptr;
+    if (IsOnGrids(Px, Py)) occupancy_grid[CellIndex(Px, Py)] = nullptr;
     Px = site->Px;
     Py = site->Py;
     RemoveFromSelection(this);
@@ -350,17 +335,7 @@ void cPaysan::Rebuild() {
   if (Ordre == WAIT && !IsAdjacent(Px, Py, XBuild, YBuild, w, h)) WalkBeside(XBuild, YBuild, w, h);
   if (!ArrivedNextTo(XBuild, YBuild, w, h, pDef->Vitesse)) return;
   Ordre = WAIT;
-  if (!IsZoneFree(XBuild, YBuild, w, h)) {
-    // Founded by another worker sent to rebuild it too: this one goes back
-    // to its harvest instead of waiting beside it for good. Anything else on
-    // the site is waited out, trying again at every step.
-    if (FoundedByAnother()) {
-      pToBuild = nullptr;
-      SetTache(SANS_TACHE);
-      Resume();
-    }
-    return;
-  }
+  if (!IsZoneFree(XBuild, YBuild, w, h)) return;  // waits beside it, tries again next step
   cSprite* building = AjouterSprite(pToBuild->Race, pToBuild->Nom, XBuild, YBuild);
   // A kind the registry refuses (it says why) cannot be founded: the order ends.
   if (!building) {
@@ -381,23 +356,16 @@ void cPaysan::Rebuild() {
   Ordonner(CONSTUCTION, pToBuild, XBuild, YBuild);
 }
 
-bool cPaysan::FoundedByAnother() const {
-  if (!IsInMap(XBuild, YBuild)) return false;
-  const cSprite* there = occupancy_grid[CellIndex(XBuild, YBuild)];
-  return there && there != this && there->pDef == pToBuild && there->Px == XBuild &&
-         there->Py == YBuild;
-}
-
 bool cPaysan::OnGrid() const {
-  return IsInMap(Px, Py) && occupancy_grid[CellIndex(Px, Py)] == this;
+  return IsOnGrids(Px, Py) && occupancy_grid[CellIndex(Px, Py)] == this;
 }
 
-// Only a cell of the map is taken (a site founded off its edge has none).
+// The cell it held is let go first: left behind, it would point at the
+// worker after the worker is freed.
 void cPaysan::StandAt(int x, int y) {
-  if (!IsInMap(x, y)) return;
   if (OnGrid()) occupancy_grid[CellIndex(Px, Py)] = nullptr;
   SetPosition(x, y);
-  occupancy_grid[CellIndex(x, y)] = this;
+  if (IsOnGrids(x, y)) occupancy_grid[CellIndex(x, y)] = this;
 }
 
 void cPaysan::SignalSpriteRemoved(cSprite* p) {
@@ -406,15 +374,12 @@ void cPaysan::SignalSpriteRemoved(cSprite* p) {
   if (p->pDef == GetDefUnit(OHALL) && p->Px == XHall && p->Py == YHall) LoseHall();
 }
 
-// A worker inside the site reappears on its top-left cell, which the building
-// is leaving. One still walking to it stays where it is, and one that went on
-// to other work only forgets it: no reference to the building outlives it.
+// Every worker whose site it was reappears on the site's top-left cell,
+// inside it or not.
 void cPaysan::LoseSite(cSprite* site) {
-  const bool building_it = Tache == CONSTUCTION;
+  StandAt(site->Px, site->Py);
   pToBuild = nullptr;
   pBatimentEnConstruction = nullptr;
-  if (!building_it) return;
-  if (!OnGrid()) StandAt(site->Px, site->Py);
   SetTache(SANS_TACHE);
   visible = true;
   Resume();
@@ -472,14 +437,9 @@ void cPaysan::Save(FILE* File) {
   LogWorkerPlaces(Xmine, Ymine, XBois, YBois, XHall, YHall);
 }
 
-// A place outside the grids is damage: the worker keeps the one it had.
 void cPaysan::Read(FILE* File) {
   cSprite::Read(File);
-  for (int* value : {&Xmine, &Ymine, &XBois, &YBois, &XHall, &YHall}) {
-    int read = *value;
-    ReadInt32(File, read);
-    if (IsSavedCell(read)) *value = read;
-  }
+  for (int* value : {&Xmine, &Ymine, &XBois, &YBois, &XHall, &YHall}) ReadInt32(File, *value);
   LogReadWorkerPlaces(Xmine, Ymine, XBois, YBois, XHall, YHall);
 }
 

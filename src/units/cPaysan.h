@@ -54,8 +54,6 @@ class cPaysan : public cHumanoide {
   bool HasHall() const { return XHall >= 0 && YHall >= 0; }
   void WalkBeside(int x, int y, int w, int h);
   void WalkToCell(int x, int y);
-  void LeaveIfTakenOff();
-  bool FoundedByAnother() const;
   void Deliver(int& treasury);
   bool StillInside();
   void CutAtForestEdge();
@@ -65,7 +63,7 @@ class cPaysan : public cHumanoide {
   void LoseSite(cSprite* site);
   void LoseHall();
 
-  // The worker's cell in the occupancy grid holds it: it is not inside a site.
+  // The worker's cell in the occupancy grid holds it.
   bool OnGrid() const;
   void StandAt(int x, int y);
 };

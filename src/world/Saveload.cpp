@@ -1,7 +1,6 @@
 // The saved-game format: writer, reader, slot names.
 #include "world/Saveload.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -66,34 +65,6 @@ void WriteName(FILE* file, const char* name) {
   std::fwrite(name, 1, length, file);
 }
 
-// Keeps the view where the game's own scrolling can put it: a damaged file
-// must not hand later arithmetic on it numbers near the ends of int.
-void BoundView() {
-  scroll_x = std::clamp(scroll_x, -kViewWidth, kMapCapacity * kCellSize);
-  scroll_y = std::clamp(scroll_y, -kViewHeight, kMapCapacity * kCellSize);
-}
-
-// Only overlaps the game itself makes are read: a worker inside a building
-// site, whichever of the two the file names first. Anything else on taken
-// cells is damage (and would let a file stack sprites without limit).
-bool PlacementAllowed(DECOR kind, int x, int y) {
-  const cDefUnit* def = GetDefUnit(kind);
-  if (!def) return true;  // refused by the registry, with its own message
-  const bool worker = def->Categorie == CATEGORIE_WORKER;
-  for (int i = 0; i < def->Largeur; ++i) {
-    for (int j = 0; j < def->Hauteur; ++j) {
-      const cSprite* there = occupancy_grid[CellIndex(x + i, y + j)];
-      if (!there || !there->pDef) continue;
-      const bool there_worker = there->pDef->Categorie == CATEGORIE_WORKER;
-      const bool there_building = there->pDef->Categorie == CATEGORIE_BUILDING;
-      const bool site =
-          worker ? there_building : def->Categorie == CATEGORIE_BUILDING && there_worker;
-      if (!site) return false;
-    }
-  }
-  return true;
-}
-
 void WriteWorldHead(FILE* file, const char* name) {
   LogFile& log = log_Fake_save;
   WriteName(file, name);
@@ -148,8 +119,9 @@ void WriteSprites(FILE* file) {
 // the size is known to fit the grids.
 bool ReadWorldHead(FILE* file) {
   LogFile& log = log_Fake_read;
-  const std::string name = ReadSavedName(file);
-  log << int(name.size()) << "\n" << name.c_str() << "\n";
+  int length = 0;
+  const std::string name = ReadSavedName(file, &length);
+  log << length << "\n" << name.c_str() << "\n";
   int mission = current_mission, width = tx_map, height = ty_map;
   ReadInt32(file, mission);
   ReadInt32(file, width);
@@ -157,10 +129,11 @@ bool ReadWorldHead(FILE* file) {
   log << "mission : " << mission << "\n"
       << "tx_map : " << width << "\n"
       << "ty_map : " << height << "\n";
-  // Outside the grids the file cannot be a world: it is refused untouched.
-  if (width < 1 || height < 1 || width > kMapCapacity || height > kMapCapacity) {
-    Fatal_Errors << " the map of the file is not between 1 and 128 cells : " << width << ","
-                 << height << "\n";
+  // A map larger than the grids would be read past their end: such a file is
+  // refused untouched. Any smaller size, none included, reads as it is.
+  if (width > kMapCapacity || height > kMapCapacity) {
+    Fatal_Errors << " the map of the file is larger than 128 cells : " << width << "," << height
+                 << "\n";
     return false;
   }
   current_mission = mission;
@@ -185,20 +158,18 @@ bool ReadWorldHead(FILE* file) {
     ReadInt32(file, *values[i]);
     log << labels[i] << *values[i] << "\n";
   }
-  BoundView();
   return true;
 }
 
-// The whole footprint on the map: an object hanging over the map's edge
-// would stand on cells that no rule of the game looks after.
-bool LiesOnMap(DECOR kind, int x, int y) {
+// The whole footprint on the grids: the registry writes every cell of it.
+bool LiesOnGrids(DECOR kind, int x, int y) {
   const cDefUnit* def = GetDefUnit(kind);
   const int width = def ? def->Largeur : 1, height = def ? def->Hauteur : 1;
-  return x >= 0 && y >= 0 && x <= tx_map - width && y <= ty_map - height;
+  return x >= 0 && y >= 0 && x <= kMapCapacity - width && y <= kMapCapacity - height;
 }
 
 // One record: false when the read must stop (end of file, a kind its side
-// refuses, a footprint outside the map): what was read before stays.
+// refuses, a footprint off the grids): what was read before stays.
 bool ReadSprite(FILE* file, RACE race) {
   LogFile& log = log_Fake_read;
   int kind, x, y;
@@ -211,12 +182,8 @@ bool ReadSprite(FILE* file, RACE race) {
   log << "name : " << GetStringFromDECOR(static_cast<DECOR>(kind)) << "\n"
       << "px : " << x << "\n"
       << "py : " << y << "\n";
-  if (!LiesOnMap(static_cast<DECOR>(kind), x, y)) {
-    Fatal_Errors << " a sprite of the file lies outside the map : " << x << "," << y << "\n";
-    return false;
-  }
-  if (!PlacementAllowed(static_cast<DECOR>(kind), x, y)) {
-    Fatal_Errors << " a sprite of the file stands on another : " << x << "," << y << "\n";
+  if (!LiesOnGrids(static_cast<DECOR>(kind), x, y)) {
+    Fatal_Errors << " a sprite of the file lies outside the grids : " << x << "," << y << "\n";
     return false;
   }
   cSprite* sprite = AjouterSprite(race, static_cast<DECOR>(kind), x, y);
@@ -298,13 +265,10 @@ void ScanSlotNames() {
   }
 }
 
-bool IsSavedCell(int value) {
-  return value >= -1 && value < kMapCapacity;
-}
-
-std::string ReadSavedName(FILE* file) {
+std::string ReadSavedName(FILE* file, int* length_read) {
   int length = 0;
   ReadInt32(file, length);
+  if (length_read) *length_read = length;
   std::string name;
   for (int i = 0; i < length; ++i) {
     const int c = std::fgetc(file);
@@ -371,12 +335,9 @@ void cSprite::Save(FILE* File) {
                 << "Present_In_Initial_Map : " << Present_In_Initial_Map << "\n";
 }
 
-// Hit points outside 1 .. kMostHitPoints are damage: a sprite read dead, or
-// with a number that blows would carry past the end of int, is set within.
 void cSprite::Read(FILE* File) {
   int tache = Tache;
   ReadInt32(File, PointsDeVie);
-  PointsDeVie = std::clamp(PointsDeVie, 1, kMostHitPoints);
   ReadInt32(File, tache);
   Tache = static_cast<TACHE>(tache);
   ReadFlag(File, visible);

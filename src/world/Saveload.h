@@ -32,14 +32,10 @@ bool LoadGame(const std::string& path);
 // Reads the name stored at the head of each of the ten slot files.
 void ScanSlotNames();
 
-// What a file may hold and the game could make: a cell of the grids or -1
-// (a place lost), hit points from 1 up, a view within reach of the map.
-constexpr int kMostHitPoints = 1000000;
-bool IsSavedCell(int value);
-
-// The name at the head of a file: its length, then its bytes (a longer name
-// than the game ever writes is cut, the rest skipped).
-std::string ReadSavedName(FILE* file);
+// The name at the head of a file: its length L, then L bytes. A name longer
+// than the game ever writes keeps its first 4096 characters; the rest of its
+// bytes is read and dropped. L is the length as the file gives it.
+std::string ReadSavedName(FILE* file, int* length = nullptr);
 
 // Field by field, little-endian; a field that cannot be read keeps its value.
 void WriteInt32(FILE* file, int value);

@@ -1,8 +1,6 @@
 // The sprite base class and the registry: creation, removal, the world step.
 #include "world/sprites.h"
 
-#include <algorithm>
-#include <climits>
 #include <memory>
 #include <vector>
 
@@ -235,9 +233,7 @@ void cSprite::SignalRemoval() {}
 
 bool cSprite::Blesser(int degats) {
   if (pDef && pDef->Race == ORC && pDef->Categorie == CATEGORIE_BUILDING) under_attack = true;
-  // Saturating: no number of blows carries the count past the end of int.
-  const long long left = static_cast<long long>(PointsDeVie) - degats;
-  PointsDeVie = static_cast<int>(std::clamp<long long>(left, INT_MIN, INT_MAX));
+  PointsDeVie -= degats;  // wraps like all int arithmetic here (-fwrapv)
   return PointsDeVie < 1;
 }
 
@@ -310,9 +306,7 @@ void RemovecSprite(cSprite* pToDelete) {
   Unlink(pToDelete, race);
   RemoveFromSelection(pToDelete);
   ForEachFootprintCell(pToDelete->Px, pToDelete->Py, pToDelete->pDef,
-                       [pToDelete](std::size_t cell) {
-                         if (occupancy_grid[cell] == pToDelete) occupancy_grid[cell] = nullptr;
-                       });
+                       [](std::size_t cell) { occupancy_grid[cell] = nullptr; });
   --sprite_counts[race];
   Free(pToDelete);
 }

@@ -3,6 +3,10 @@
 // pixel, then the menu with PLAY.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <tuple>
+
 #include "support/run_game.h"
 
 namespace {
@@ -55,6 +59,36 @@ TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
 
   // A map played by --map counts as a game: the menu offers PLAY.
   EXPECT_EQ(menu->at(320, 250), kRed);
+}
+
+// A map of its own in place of the test map: every kind of ground in a row,
+// each cell drawn with its tile, nothing past the map's edge.
+TEST(GameScreenEndToEnd, TheTerrainPassDrawsEachCellsTile) {
+  test::GameTree game;
+  std::ofstream(game.root() / "terrain.map") << "terrain\n.R:_#7\n......\nend\n";
+  const std::string compile = std::string("'") + QUORVELNN_GAME_DIR +
+                              "/bin/quorvelnn-map' compile '" +
+                              (game.root() / "terrain.map").string() + "' '" +
+                              (game.root() / "missions" / "test.bin").string() + "' > /dev/null";
+  ASSERT_EQ(std::system(compile.c_str()), 0);
+  const test::GameRun run =
+      game.RunScript("at 12 shot map\nat 13 close\n", 2000, "--map ../missions/test.bin");
+  ASSERT_EQ(run.exit_code, 0) << run.output;
+  const auto map = game.Shot("map");
+  ASSERT_TRUE(map);
+  // Cell, and its tile's column and row in the sheet: grass, rocks (44), the
+  // unnamed 43, empty ground and blocked grass (drawn as grass), a forest
+  // corner (3).
+  const std::tuple<int, int, int, int> cells[] = {{0, 0, 0, 0}, {1, 0, 2, 0}, {2, 0, 0, 0},
+                                                  {3, 0, 0, 0}, {4, 0, 0, 0}, {5, 0, 0, 1},
+                                                  {5, 1, 0, 0}};
+  for (const auto& [x, y, column, row] : cells) {
+    EXPECT_TRUE(
+        test::ShowsPicture(*map, "unit.bmp", 33 * column + 1, 33 * row + 1, 32, 32, 32 * x, 32 * y))
+        << x << "," << y;
+  }
+  EXPECT_EQ(map->at(6 * 32 + 5, 5), 0u);  // past the map: the view's black
+  EXPECT_EQ(map->at(5, 2 * 32 + 5), 0u);
 }
 
 }  // namespace

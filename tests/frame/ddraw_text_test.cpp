@@ -46,8 +46,8 @@ TEST_F(Font, WidthsFollowTheTableAndLackingCharactersAreLogged) {
   EXPECT_EQ(LargeurTexte(nullptr), 0);
   EXPECT_EQ(char_width['a'], -1);
   EXPECT_EQ(char_row['P'], 33);
-  EXPECT_EQ(char_row['x'], 0);  // 120 and above lie on no glyph line
-  EXPECT_EQ(LargeurTexte("A#\xE9"), 13);
+  EXPECT_EQ(char_row['x'], 0);                    // 120 and above lie on no glyph line
+  EXPECT_EQ(LargeurTexte("A#\xE9"), 13 - 1 - 1);  // a lacking character counts -1
   EXPECT_EQ(tree.Log("Fatal_Errors.txt"),
             "ddraw_text : unknown character : #\nddraw_text : unknown character : \xE9\n");
 }
@@ -85,14 +85,15 @@ TEST_F(Font, GlyphsLeavingTheScreenAreReportedAndSkipped) {
   EXPECT_NE(tree.Log("directX_errors.txt").find("DDERR_INVALIDRECT"), std::string::npos);
 }
 
+// B at x 19 is 9 wide: 19 + 9 + 15 = 43 wraps it from a width of 43 down.
 TEST_F(Font, WordsWrapBeforeTheRightMargin) {
   char wide[] = "a b";
-  EXPECT_EQ(AfficherTexteMultiLignes(lpDDSBack, wide, 0, 0, 50), 20);
+  EXPECT_EQ(AfficherTexteMultiLignes(lpDDSBack, wide, 0, 0, 44), 20);
   EXPECT_EQ(At(0, 0), 'A');
   EXPECT_EQ(At(19, 0), 'B');
   Clear();
   char narrow[] = "A B";
-  EXPECT_EQ(AfficherTexteMultiLignes(lpDDSBack, narrow, 0, 0, 40), 50);
+  EXPECT_EQ(AfficherTexteMultiLignes(lpDDSBack, narrow, 0, 0, 43), 50);
   EXPECT_EQ(At(0, 30), 'B');
   EXPECT_EQ(At(19, 0), 0xFFFF);
   // A line break adds a line; blanks that open a line are dropped.
@@ -103,6 +104,10 @@ TEST_F(Font, WordsWrapBeforeTheRightMargin) {
   EXPECT_EQ(AfficherTexteMultiLignes(lpDDSBack, indented, 5, 100, 500), 50);
   EXPECT_EQ(At(5, 130), 'B');
   EXPECT_EQ(AfficherTexteMultiLignes(lpDDSBack, nullptr, 0, 0, 50), 0);
+  // A lacking character is measured quietly and reported once, by the drawing.
+  char lacking[] = "A#";
+  AfficherTexteMultiLignes(lpDDSBack, lacking, 0, 0, 500);
+  EXPECT_EQ(tree.Log("Fatal_Errors.txt"), "ddraw_text : unknown character : #\n");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 
 namespace {
 
-class Pictures : public ::testing::Test {
+class Bitmaps : public ::testing::Test {
  protected:
   LPDIRECTDRAWSURFACE Load(const std::string& name) {
     return factory.Adopt(DDLoadBitmap(factory.dd(), ("../graphics/" + name).c_str(), 0, 0));
@@ -33,7 +33,7 @@ platform::Image Checker() {
   return image;
 }
 
-TEST_F(Pictures, A24BitPictureLoadsAtItsSizeInRgb565) {
+TEST_F(Bitmaps, A24BitPictureLoadsAtItsSizeInRgb565) {
   tree.WritePicture("p.bmp", Checker());
   LPDIRECTDRAWSURFACE s = Load("p.bmp");
   ASSERT_TRUE(s);
@@ -45,7 +45,7 @@ TEST_F(Pictures, A24BitPictureLoadsAtItsSizeInRgb565) {
   EXPECT_EQ(s.get()->PixelAt(1, 0), 0x0000);
 }
 
-TEST_F(Pictures, PalettedPicturesLoadToo) {
+TEST_F(Bitmaps, PalettedPicturesLoadToo) {
   SDL_Surface* paletted = SDL_CreateRGBSurfaceWithFormat(0, 4, 2, 8, SDL_PIXELFORMAT_INDEX8);
   SDL_Color colours[2] = {{0, 0, 255, 255}, {255, 0, 0, 255}};
   SDL_SetPaletteColors(paletted->format->palette, colours, 0, 2);
@@ -58,7 +58,7 @@ TEST_F(Pictures, PalettedPicturesLoadToo) {
   EXPECT_EQ(s.get()->PixelAt(1, 0), 0xF800);
 }
 
-TEST_F(Pictures, MissingAndDamagedFilesGiveNoSurfaceAndNoLog) {
+TEST_F(Bitmaps, MissingAndDamagedFilesGiveNoSurfaceAndNoLog) {
   tree.WritePicture("good.bmp", Checker());
   const std::string good = test::ReadBytes(tree.graphics() / "good.bmp");
   std::string huge = good, big_claim = good, bad_depth = good;
@@ -84,7 +84,7 @@ TEST_F(Pictures, MissingAndDamagedFilesGiveNoSurfaceAndNoLog) {
 }
 
 // And copying from or into nothing fails.
-TEST_F(Pictures, ColourMatchReadsTheTopLeftPixelAndLeavesItAlone) {
+TEST_F(Bitmaps, ColourMatchReadsTheTopLeftPixelAndLeavesItAlone) {
   tree.WritePicture("good.bmp", Checker());
   LPDIRECTDRAWSURFACE s = Load("good.bmp");
   EXPECT_EQ(DDCopyBitmap(nullptr, nullptr, 0, 0, 0, 0), E_FAIL);

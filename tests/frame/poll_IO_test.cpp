@@ -45,10 +45,10 @@ class Polling : public ::testing::Test {
   test::RecordingZone zone;
 };
 
-// Presses within 200 ms are double clicks, one after another; presses
-// further apart are separate presses.
+// Presses no more than 200 ms apart are double clicks, one after another;
+// presses further apart are separate presses.
 TEST_F(Polling, PressesWithin200MsAreDoubleClicksOneAfterAnother) {
-  for (int wait : {0, 150, 150, 250}) {
+  for (int wait : {0, 200, 150, 210}) {
     Wait(wait);
     Click();
   }
@@ -104,6 +104,11 @@ TEST_F(Polling, HeldButtonDragsOnlyOnPollsWithoutEvents) {
   PollMouse();
   PollMouse();
   EXPECT_EQ(zone.signals.back(), "release 330,200");
+  platform::FeedMouseButton(platform::MouseButton::kRight, true);  // a held right button: no drag
+  PollMouse();
+  PollMouse();
+  EXPECT_EQ(zone.signals.back(), "right 330,200");
+  EXPECT_EQ(zone.signals.size(), 5u);
 }
 
 TEST_F(Polling, HeldKeyIsSentOnceAndAgainAfterRelease) {

@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/backend_headless.h"
 #include "platform/command_line.h"
-#include "platform/dinput.h"
 
 namespace {
 
@@ -88,21 +86,6 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
   for (const auto& args : wrong) {
     EXPECT_NE(platform::ParseCommandLine(int(args.size()), args.data()).error, "") << args[1];
   }
-}
-
-}  // namespace
-
-namespace {
-
-TEST(HeadlessScript, HugeMotionStopsTheCursorAtTheEdges) {
-  platform::HeadlessOptions options;
-  options.script =
-      platform::ParseScript("at 0 move 2000000000 -2000000000\nat 0 mouse 10 10\n").script;
-  platform::HeadlessBackend backend(options);
-  platform::SetBackend(&backend);
-  backend.Pump();  // the model cursor follows without overflowing
-  platform::SetBackend(nullptr);
-  platform::FeedFocusLost();
 }
 
 }  // namespace

@@ -29,19 +29,6 @@ Box BoxFor(const char* text) {
   return {320 - width / 2, width};
 }
 
-::testing::AssertionResult ShowsText(const platform::Image& shot, const std::string& text, int x,
-                                     int y) {
-  InitFont();
-  for (char c : text) {
-    const auto code = static_cast<unsigned char>(c);
-    ::testing::AssertionResult shown = ShowsPicture(shot, "font1.bmp", (code % 40) * 16 + 1,
-                                                    char_row[code], char_width[code], 15, x, y);
-    if (!shown) return shown << " in the glyph '" << c << "'";
-    x += char_width[code];
-  }
-  return ::testing::AssertionSuccess();
-}
-
 ::testing::AssertionResult ShowsCentredText(const platform::Image& shot, const std::string& text,
                                             int centre_x, int y) {
   InitFont();

@@ -50,10 +50,7 @@ Box BoxFor(const char* text);
 
 constexpr std::uint32_t kRed = 0xFF0000;
 
-// Whether the line was drawn at (x, y) in the font, glyph after glyph.
-::testing::AssertionResult ShowsText(const platform::Image& shot, const std::string& text, int x,
-                                     int y);
-// The same, centred on x as a box or a button centres its text.
+// Whether the text is drawn centred on x, as a box or a button centres it.
 ::testing::AssertionResult ShowsCentredText(const platform::Image& shot, const std::string& text,
                                             int centre_x, int y);
 // Whether the cursor's picture is drawn at (x, y) wherever it is not transparent.

@@ -3,6 +3,8 @@
 
 #include "support/files.h"
 
+#include "frame/ddraw_text.h"
+
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -93,6 +95,23 @@ std::optional<platform::Image> DisplayedPicture(const std::string& name) {
                << picture << " differs at (" << x + dx << "," << y + dy << ")";
       }
     }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Each glyph is an opaque copy of its cell of the font picture.
+::testing::AssertionResult ShowsText(const platform::Image& shot, const std::string& text, int x,
+                                     int y) {
+  InitFont();  // the glyphs' widths and rows
+  for (char c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    const int width = code < char_width.size() ? char_width[code] : -1;
+    if (width < 0) continue;
+    const int column = code % kGlyphsPerLine;
+    ::testing::AssertionResult shown = ShowsPicture(shot, "font1.bmp", column * kGlyphCell + 1,
+                                                    char_row[code], width, kGlyphHeight, x, y);
+    if (!shown) return shown << " in \"" << text << "\" at '" << c << "'";
+    x += width;
   }
   return ::testing::AssertionSuccess();
 }

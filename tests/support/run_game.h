@@ -49,4 +49,8 @@ std::optional<platform::Image> DisplayedPicture(const std::string& name);
                                         int sx, int sy, int width, int height, int x, int y,
                                         bool keyed = false);
 
+// Whether the screenshot shows the text in the game's font at (x, y).
+::testing::AssertionResult ShowsText(const platform::Image& shot, const std::string& text, int x,
+                                     int y);
+
 }  // namespace test

@@ -1,15 +1,16 @@
-// Test support: an empty world of a given size, and a fresh world with
-// every kind defined, the minimap's surfaces in place, logs going to a
-// scratch tree.
+// Test support: an empty world of a given size, a fresh world with every
+// kind defined, the minimap's surfaces in place, logs going to a scratch
+// tree, and the same on the virtual clock for the units.
 #pragma once
+
+#include <utility>
 
 #include "support/scratch.h"
 #include "support/surfaces.h"
+#include "units/cHumanoide.h"
 #include "world/sprites.h"
 
 namespace test {
-
-class Clock;
 
 // One game frame, ms after the last: the movement pass, the world step and
 // the projectile step, as the game screen runs them.
@@ -33,6 +34,38 @@ class WorldTest : public ::testing::Test {
 
   ScratchTree tree;
   SurfaceFactory surfaces;
+};
+
+// A world on the virtual clock, for the units' behaviour.
+class UnitsTest : public WorldTest {
+ protected:
+  template <typename T = cHumanoide>
+  T* Unit(RACE race, DECOR kind, int x, int y) {
+    return static_cast<T*>(Add(race, kind, x, y));
+  }
+  void Frame(int ms) { PlayFrame(clock, ms); }
+  // Frames of `ms` until done() holds; false when it does not within max_ms.
+  template <typename Done>
+  bool RunUntil(Done done, int max_ms = 25000, int ms = 11) {
+    for (int spent = 0; !done(); spent += ms) {
+      if (spent >= max_ms) return false;
+      Frame(ms);
+    }
+    return true;
+  }
+  static cSprite* At(int x, int y) { return occupancy_grid[CellIndex(x, y)]; }
+  static std::pair<int, int> CellOf(const cSprite* s) { return {s->Px, s->Py}; }
+  // Sends the unit along the walk to the cell, as an order does.
+  static void WalkTo(cHumanoide* unit, int x, int y) {
+    unit->TrouverTrajet(x, y);
+    unit->Ordre = GOTO;
+  }
+  static void Ground(int x0, int y0, int x1, int y1, DECOR ground) {
+    for (int x = x0; x <= x1; ++x)
+      for (int y = y0; y <= y1; ++y) terrain_grid[CellIndex(x, y)] = ground;
+  }
+
+  Clock clock;  // before any sprite: every start time reads it
 };
 
 }  // namespace test

@@ -106,7 +106,7 @@ TEST_F(MapTool, FilesItCannotReadFailAndDamageIsReported) {
   EXPECT_EQ(err_, "quorvelnn-map: cannot read missing.bin\n");
   WriteBytes("huge.bin", std::string("\0\0\0\0\1\0\0\0\xC8\0\0\0\x05\0\0\0", 16));
   EXPECT_EQ(Run({"decompile", "huge.bin"}), 1);
-  EXPECT_EQ(err_, "quorvelnn-map: huge.bin is no map: its size is not 1 to 128 cells each way\n");
+  EXPECT_EQ(err_, "quorvelnn-map: huge.bin is no map: it is larger than 128 cells\n");
 
   BuildGameInProgress();
   ASSERT_TRUE(SaveGame("whole.bin", "cut"));

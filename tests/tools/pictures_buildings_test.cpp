@@ -80,28 +80,4 @@ TEST(PictureBuildings, NothingSpillsOntoTheGridLines) {
   }
 }
 
-TEST(PictureBuildings, EachTempleShowsItsOwnersColour) {
-  using pictures::OwnerCloth;
-  for (layout::Kind temple :
-       {layout::Kind::kTempleAir, layout::Kind::kTempleNature, layout::Kind::kTempleFire}) {
-    std::map<layout::Owner, Rect> versions;
-    for (const layout::BuildingPicture& picture : layout::kPictures) {
-      if (picture.kind != temple) continue;
-      EXPECT_EQ(picture.column, int(picture.owner)) << "the owner is added to the column";
-      versions[picture.owner] = picture.Area();
-    }
-    ASSERT_EQ(versions.size(), 3u);
-    const platform::Image& sheet = test::DrawnSheet("batis_neutres.bmp");
-    for (layout::Owner owner : {layout::Owner::kHuman, layout::Owner::kOrc}) {
-      const int own = test::CountOnRamp(sheet, versions[owner], OwnerCloth(owner));
-      for (layout::Owner other :
-           {layout::Owner::kNeutral, layout::Owner::kHuman, layout::Owner::kOrc}) {
-        if (other == owner) continue;
-        EXPECT_GT(own, test::CountOnRamp(sheet, versions[other], OwnerCloth(owner)) + 100)
-            << int(temple) << ": owner " << int(owner) << " against " << int(other);
-      }
-    }
-  }
-}
-
 }  // namespace

@@ -59,15 +59,4 @@ TEST(PictureFont, EveryGlyphBoxHoldsInkButTheBlankAndNothingLiesOutside) {
   EXPECT_EQ(test::CountOther(outside, {0, 0, outside.width, outside.height}, kBlack), 0);
 }
 
-TEST(PictureFont, GlyphsAreLightOnBlackWithAShade) {
-  const platform::Image& sheet = test::DrawnSheet("font1.bmp");
-  const Rect box = pictures::GlyphBox('H', 10);
-  EXPECT_EQ(sheet.at(box.x, box.y), kBlack);
-  const std::uint32_t left_of_stem = sheet.at(box.x, box.y + 6);
-  const std::uint32_t right_of_stem = sheet.at(box.x + 1, box.y + 6);
-  EXPECT_NE(left_of_stem, kBlack);
-  EXPECT_NE(right_of_stem, kBlack);
-  EXPECT_NE(left_of_stem, right_of_stem) << "the stem is lit on one side, shaded on the other";
-}
-
 }  // namespace

@@ -36,18 +36,6 @@ int Colours(const platform::Image& image, const Rect& r) {
   return int(colours.size());
 }
 
-TEST(PictureIcons, NeighboursShareTheirBorderLine) {
-  EXPECT_EQ(layout::IconRect(12, 2).x, 564);
-  EXPECT_EQ(layout::IconRect(12, 2).Right(), 612);
-  EXPECT_EQ(layout::IconRect(0, 3).y, 117);
-  EXPECT_EQ(layout::IconRect(1, 0).x, layout::IconRect(0, 0).Right() - 1);
-  const Rect portrait = layout::PortraitRect(2, 1);
-  EXPECT_EQ(portrait.x, 95);
-  EXPECT_EQ(portrait.y, 40);
-  EXPECT_EQ(portrait.w, 46);
-  EXPECT_EQ(portrait.h, 38);
-}
-
 // The four one-pixel edges of a rectangle.
 std::array<Rect, 4> Edges(const Rect& r) {
   return {Rect{r.x, r.y, r.w, 1}, Rect{r.x, r.Bottom() - 1, r.w, 1}, Rect{r.x, r.y, 1, r.h},
@@ -87,25 +75,6 @@ TEST(PictureIcons, EveryPictureIsFramedByABlackLine) {
   }
 }
 
-TEST(PictureIcons, DifferentPicturesLookDifferent) {
-  const platform::Image& icons = Icons();
-  for (const layout::Place& a : layout::kPlaces) {
-    for (const layout::Place& b : layout::kPlaces) {
-      if (a.picture == b.picture) continue;
-      const Rect ra = layout::PortraitRect(a.column, a.row);
-      const Rect rb = layout::PortraitRect(b.column, b.row);
-      int same = 0;
-      for (int y = 0; y < ra.h; ++y) {
-        for (int x = 0; x < ra.w; ++x)
-          same += icons.at(ra.x + x, ra.y + y) == icons.at(rb.x + x, rb.y + y);
-      }
-      EXPECT_LT(same, ra.w * ra.h * 9 / 10)
-          << a.column << "," << a.row << " and " << b.column << "," << b.row;
-    }
-  }
-}
-
-// Every kind's definition names its icon; the command panel adds the modes.
 TEST(PictureIcons, EveryKindAndModeFindsItsOwnPicture) {
   if (!GetDefUnit(PAYSA)) InitDefUnits();
   const std::pair<DECOR, Picture> kinds[] = {

@@ -17,20 +17,6 @@ int NotBlackIn(const platform::Image& picture, const Rect& r) {
   return test::CountOther(picture, r, kBlack);
 }
 
-TEST(PictureInterface, TextAndPictureAreasAreBlackWells) {
-  const platform::Image& ui = test::DrawnSheet("edit_game.bmp");
-  // The hit points and their maximum are written at (585, 92) and (585, 112).
-  for (const Rect& well : {layout::kResourceText, layout::kTextArea, Rect{585, 92, 50, 15},
-                           Rect{585, 112, 50, 15}, layout::kPortrait, layout::kMinimap}) {
-    EXPECT_EQ(NotBlackIn(ui, well), 0) << well.x << "," << well.y;
-  }
-  for (int c = 0; c < layout::kCommandColumns; ++c) {
-    for (int r = 0; r < layout::kCommandRows; ++r) {
-      EXPECT_EQ(NotBlackIn(ui, layout::CommandCell(c, r)), 0) << c << "," << r;
-    }
-  }
-}
-
 TEST(PictureInterface, PanelAndMenuButtonAreDrawn) {
   const platform::Image& ui = test::DrawnSheet("edit_game.bmp");
   const Rect button = layout::kMenuButton;
@@ -55,20 +41,6 @@ TEST(PictureInterface, TrainingBarFillShowsAtEveryWidthOverItsTrough) {
   }
   const Rect frame = layout::kBarFrame;
   EXPECT_GT(NotBlackIn(ui, {frame.x + 1, frame.y + 1, frame.w - 2, 1}), frame.w - 4);
-}
-
-TEST(PictureMenu, EveryButtonSitsOnBlack) {
-  const platform::Image& menu = test::DrawnSheet("menu.bmp");
-  const Rect buttons[] = {{320, 200, 200, 20},
-                          {320, 250, 200, 20},
-                          {380, 300, 80, 20},
-                          {380, 340, 80, 20},
-                          {380, 400, 80, 20}};
-  for (const Rect& button : buttons) {
-    // The game frames each button one pixel beyond its rectangle.
-    EXPECT_EQ(NotBlackIn(menu, button.Inset(-1)), 0) << button.x << "," << button.y;
-  }
-  EXPECT_GT(NotBlackIn(menu, {0, 0, 640, 180}), 640 * 180 * 9 / 10) << "title and sky";
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// The small keyed pictures: the cursor, drawn with its top-left pixel's
-// colour as transparent, so that colour must surround the arrow and never
-// appear inside it; the selection marks and the projectiles, whose shapes
-// the game stretches or cuts out.
+// The small keyed pictures: the selection marks and the projectiles, whose
+// shapes the game stretches or cuts out.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -15,53 +13,6 @@ namespace {
 
 using pictures::Rect;
 using pictures::palette::kKey;
-
-// Key pixels reachable from the picture's border through key pixels.
-std::vector<bool> OutsideArrow(const platform::Image& cursor) {
-  std::vector<bool> reached(cursor.pixels.size(), false);
-  std::vector<std::pair<int, int>> todo;
-  for (int y = 0; y < cursor.height; ++y) {
-    for (int x = 0; x < cursor.width; ++x) {
-      const bool border = x == 0 || y == 0 || x == cursor.width - 1 || y == cursor.height - 1;
-      if (border) todo.emplace_back(x, y);
-    }
-  }
-  while (!todo.empty()) {
-    const auto [x, y] = todo.back();
-    todo.pop_back();
-    if (x < 0 || y < 0 || x >= cursor.width || y >= cursor.height) continue;
-    const std::size_t i = std::size_t(y) * cursor.width + x;
-    if (reached[i] || cursor.pixels[i] != kKey) continue;
-    reached[i] = true;
-    todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
-  }
-  return reached;
-}
-
-// The tip points at the cursor position, beside the key at the top-left;
-// the key is only outside the arrow, whose edge against it is black.
-TEST(PictureCursor, KeyColourOnlyOutsideTheArrowAndABlackOutlineAgainstIt) {
-  const platform::Image& cursor = test::DrawnSheet("cursor001.bmp");
-  EXPECT_NE(cursor.at(1, 1), kKey);
-  const std::vector<bool> outside = OutsideArrow(cursor);
-  auto key_at = [&](int x, int y) {
-    return x < 0 || y < 0 || x >= cursor.width || y >= cursor.height || cursor.at(x, y) == kKey;
-  };
-  int arrow = 0;
-  for (int y = 0; y < cursor.height; ++y) {
-    for (int x = 0; x < cursor.width; ++x) {
-      if (cursor.at(x, y) == kKey) {
-        EXPECT_TRUE(outside[std::size_t(y) * cursor.width + x]) << "enclosed key " << x << "," << y;
-        continue;
-      }
-      ++arrow;
-      if (key_at(x - 1, y) || key_at(x + 1, y) || key_at(x, y - 1) || key_at(x, y + 1)) {
-        EXPECT_EQ(cursor.at(x, y), pictures::palette::kBlack) << x << "," << y;
-      }
-    }
-  }
-  EXPECT_GT(arrow, 40);
-}
 
 // The sheet stretched as the game stretches it: nearest pixel, rounding down.
 platform::Image Stretched(const platform::Image& from, int width, int height) {

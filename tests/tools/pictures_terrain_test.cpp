@@ -1,5 +1,5 @@
 // The terrain tiles and the minimap colours: tiles where the game cuts them,
-// forest pieces that join each other and the grass, and a colour strip that
+// forest pieces that join each other, and a colour strip that
 // tells grass, forest and the three sides apart.
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "pictures/ground.h"
 #include "pictures/minimap_layout.h"
 #include "pictures/palette.h"
 #include "pictures/terrain_layout.h"
@@ -76,19 +75,6 @@ void ExpectJoin(int first, int second, bool side_by_side) {
   EXPECT_GE(seam, inside - 0.1) << first << (side_by_side ? " beside " : " above ") << second;
 }
 
-// The two outermost rows (or columns) of a tile on the side towards (dx, dy).
-std::vector<std::pair<int, int>> OuterRows(int dx, int dy) {
-  std::vector<std::pair<int, int>> pixels;
-  const int last = layout::kTile - 1;
-  for (int depth = 0; depth < 2; ++depth) {
-    for (int i = 0; i < layout::kTile; ++i) {
-      const int edge = (dx > 0 || dy > 0) ? last - depth : depth;
-      pixels.push_back(dx != 0 ? std::pair{edge, i} : std::pair{i, edge});
-    }
-  }
-  return pixels;
-}
-
 TEST(PictureTerrain, TilesLieOnTheGridOnceAndAreOpaque) {
   const platform::Image& sheet = test::DrawnSheet("unit.bmp");
   std::vector<Rect> tiles = {layout::TileRect(0, 0), layout::TileRect(2, 0)};
@@ -119,30 +105,6 @@ TEST(PictureTerrain, ForestPiecesJoinAsTheyLieInABlock) {
   for (const auto& [top, bottom] : above) ExpectJoin(top, bottom, false);
 }
 
-TEST(PictureTerrain, ForestSidesFacingGrassAreTheGrassTile) {
-  const Tile grass = TileAt(0, 0);
-  for (const layout::ForestPiece& piece : layout::kForestPieces) {
-    const Tile tile = Piece(piece.value);
-    for (const auto& [dx, dy] : {std::pair{0, -1}, {0, 1}, {-1, 0}, {1, 0}}) {
-      if (layout::ForestAt(piece, dx, dy)) continue;
-      for (const auto& [x, y] : OuterRows(dx, dy)) {
-        EXPECT_EQ(tile.at(x, y), grass.at(x, y)) << piece.value << " at " << x << "," << y;
-      }
-    }
-    for (int dx : {-1, 1}) {
-      for (int dy : {-1, 1}) {
-        const int x = dx < 0 ? 0 : layout::kTile - 1;
-        const int y = dy < 0 ? 0 : layout::kTile - 1;
-        if (!layout::ForestAt(piece, dx, dy)) {
-          EXPECT_EQ(tile.at(x, y), grass.at(x, y)) << piece.value << " corner " << dx << dy;
-        }
-      }
-    }
-    EXPECT_GT(test::CountIn(*tile.sheet, tile.rect, IsFoliage), layout::kTile * layout::kTile / 4)
-        << "trees on piece " << piece.value;
-  }
-}
-
 // The neighbours each piece assumes are those it really has where it lies:
 // in a 3x3 block on grass, or beside a single grass cell in a forest.
 TEST(PictureTerrain, ForestTableMatchesThePlacesThePiecesAreFor) {
@@ -165,18 +127,6 @@ TEST(PictureTerrain, ForestTableMatchesThePlacesThePiecesAreFor) {
       check(piece, clearing, 2 + (piece.column - 4), 2 + (piece.row - 2));
     }
   }
-}
-
-TEST(PictureGround, GrassRepeatsEveryCell) {
-  for (int y = -40; y < 40; y += 3) {
-    for (int x = -40; x < 40; ++x) {
-      ASSERT_EQ(pictures::GrassAt(x, y), pictures::GrassAt(x + 32, y)) << x << "," << y;
-      ASSERT_EQ(pictures::GrassAt(x, y), pictures::GrassAt(x, y - 64)) << x << "," << y;
-    }
-  }
-  std::set<std::uint32_t> colours;
-  for (int x = 0; x < 32; ++x) colours.insert(pictures::GrassAt(x, x * 7 % 32));
-  EXPECT_GE(colours.size(), 3u) << "grass has texture";
 }
 
 // A field repeats the tile every 32 pixels: a brighter band of columns or
@@ -202,21 +152,6 @@ TEST(PictureGround, GrassIsEvenlyBrightAcrossAndDownTheTile) {
     const auto [low, high] = std::minmax_element(strips.begin(), strips.end());
     EXPECT_LE(*high - *low, 12.0);
   }
-}
-
-TEST(PictureTerrain, RocksAreRingedByGrass) {
-  const Tile grass = TileAt(0, 0);
-  const Tile rocks = TileAt(layout::kRocks.column, layout::kRocks.row);
-  int differing = 0;
-  for (int i = 0; i < layout::kTile; ++i) {
-    const int last = layout::kTile - 1;
-    EXPECT_EQ(rocks.at(i, 0), grass.at(i, 0));
-    EXPECT_EQ(rocks.at(i, last), grass.at(i, last));
-    EXPECT_EQ(rocks.at(0, i), grass.at(0, i));
-    EXPECT_EQ(rocks.at(last, i), grass.at(last, i));
-    for (int j = 0; j < layout::kTile; ++j) differing += rocks.at(i, j) != grass.at(i, j);
-  }
-  EXPECT_GT(differing, 200) << "the rocks themselves";
 }
 
 TEST(PictureMinimap, SixColoursAlongTheTopRow) {

@@ -56,17 +56,6 @@ std::string Name(const layout::Block& block, int direction, int pose) {
          std::to_string(direction) + ", pose " + std::to_string(pose);
 }
 
-TEST(PictureUnits, TheGameCutsFramesOnAFiftyOnePixelGridColumnByColumn) {
-  const layout::Block worker{pictures::UnitKind::kWorker, 3, 0};
-  EXPECT_EQ(layout::BlockFrameRect(worker, 1, 0).x, 154);  // NE standing: the block's corner
-  const Rect north_stride = layout::BlockFrameRect(worker, 8, 2);  // frame 23
-  EXPECT_EQ(north_stride.x, 51 * 5 + 1);
-  EXPECT_EQ(north_stride.y, 51 * 7 + 1);
-  const Rect south_standing = layout::BlockFrameRect(worker, 4, 0);  // frame 9
-  EXPECT_EQ(south_standing.x, 51 * 4 + 1);
-  EXPECT_EQ(south_standing.y, 51 * 1 + 1);
-}
-
 // A figure touching its frame's edge would be cut off by the game.
 TEST(PictureUnits, KeyColourAroundEveryFrameAndAlongItsEdges) {
   for (const UnitSheet& sheet : kUnitSheets) {

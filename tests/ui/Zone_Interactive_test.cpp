@@ -29,15 +29,19 @@ TEST_F(Zones, APressGoesToTheIconAddedLastWhereIconsOverlap) {
   Zone_Interactive zone(100, 50, 200, 100, nullptr, nullptr);
   Icone a(ClickA, 0, 0, 50, 50);
   Icone b(ClickB, 40, 40, 20, 20);
+  Icone corner(ClickB, 190, 90, 10, 10);  // the zone's last column and row
   ASSERT_TRUE(zone.AddIcone(&a));
   ASSERT_TRUE(zone.AddIcone(&b));
+  ASSERT_TRUE(zone.AddIcone(&corner));
   zone.SignalMouseLeftButtonPressed(100 + 45, 50 + 45);
   zone.SignalMouseLeftButtonPressed(100 + 10, 50 + 10);
   zone.SignalMouseLeftButtonPressed(100 + 55, 50 + 55);
-  zone.SignalMouseLeftButtonPressed(99, 60);  // left of the zone
-  zone.SignalMouseLeftButtonPressed(-5, -5);
+  zone.SignalMouseLeftButtonPressed(299, 149);
+  for (const auto& [x, y] : {std::pair{99, 60}, {300, 140}, {290, 150}, {-5, -5}}) {
+    zone.SignalMouseLeftButtonPressed(x, y);  // outside: left, right, below
+  }
   EXPECT_EQ(clicks_a, 1);
-  EXPECT_EQ(clicks_b, 2);
+  EXPECT_EQ(clicks_b, 3);
   zone.RemoveIcone(&b);
   zone.SignalMouseLeftButtonPressed(100 + 45, 50 + 45);
   EXPECT_EQ(clicks_a, 1);  // b's pixels are empty now, not a's again

@@ -1,4 +1,5 @@
-// The panel's timed message and the table of panel descriptions.
+// The panel's timed message, the table of panel descriptions and clicks on
+// the panel's cells.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +9,9 @@
 #include "support/scratch.h"
 #include "support/surfaces.h"
 #include "ui/edit.h"
+#include "ui/money.h"
+#include "ui/selection.h"
+#include "units/cBatiment.h"
 #include "world/sprites_defs.h"
 
 namespace {
@@ -70,16 +74,40 @@ TEST_F(PanelMessage, OnlyTheHallsPanelDrawsAndTimesOutItsMessage) {
   for (DECOR kind : {FERME, BARRA, PAYSA}) {
     DescEditOf(kind)->message.SetMessage("OIOIOI", 530, 150, 2000);
     Advance(5000);
-    DrawDescription(DescEditOf(kind));
+    DescEditOf(kind)->Afficher();
     EXPECT_FALSE(Shown()) << GetStringFromDECOR(kind);
     EXPECT_TRUE(DescEditOf(kind)->message.text) << GetStringFromDECOR(kind);
   }
   for (DECOR kind : {HALL1, OHALL}) {
     Fill(lpDDSBack, kWhite);
     DescEditOf(kind)->message.SetMessage("NO FOOD", 530, 150, 2000);
-    DrawDescription(DescEditOf(kind));
+    DescEditOf(kind)->Afficher();
     EXPECT_TRUE(Shown()) << GetStringFromDECOR(kind);
   }
+}
+
+// A cell's four edges belong to it; the icon checks the treasury first, so
+// a barrack short of gold says nothing.
+TEST_F(PanelMessage, AClickTrainsWhatTheCellUnderItHoldsWhenTheTreasuryCoversIt) {
+  auto* barrack = static_cast<cBatiment*>(AjouterSprite(HUMAN, BARRA, 2, 2));
+  AddToSelection(barrack);
+  cDefUnit *soldier = GetDefUnit(GUERR), *archer = GetDefUnit(ARCHE);
+  const struct {
+    int x, y, gold;
+    cDefUnit* trained;
+  } kClicks[] = {{576, 286, 27, soldier}, {577, 250, 999, nullptr}, {579, 286, 999, nullptr},
+                 {580, 246, 999, archer}, {550, 287, 999, nullptr}, {528, 246, 26, nullptr}};
+  for (const auto& click : kClicks) {
+    Money = click.gold;
+    Wood = 999;
+    barrack->pDefEnConstruction = nullptr;
+    ClickEdit(click.x, click.y);
+    EXPECT_EQ(barrack->pDefEnConstruction, click.trained) << click.x << "," << click.y;
+  }
+  EXPECT_FALSE(barrack->pDesc->message.text);
+  ClearSelection();
+  PurgeSprites();
+  ClearOccupancy();
 }
 
 }  // namespace

@@ -34,10 +34,13 @@ TEST_F(GameScreen, TheViewScrollsInTensAndStopsAtTheMapsLastPixels) {
   EXPECT_EQ(seen[356], 3570);
   EXPECT_EQ(seen[357], 3576);
   EXPECT_EQ(seen.back(), 3576);
-  mouse_x = 2;
-  scroll_x = 6;
+  mouse_x = 2;  // towards the left while the origin is at least 10
+  scroll_x = 10;
   ScrollViewport();
-  EXPECT_EQ(scroll_x, 6);
+  EXPECT_EQ(scroll_x, 0);
+  scroll_x = 9;
+  ScrollViewport();
+  EXPECT_EQ(scroll_x, 9);
   mouse_x = 320;
   mouse_y = 476;
   scroll_y = 0;
@@ -62,12 +65,15 @@ TEST_F(GameScreen, TheRectangleSelectsTheFirstTenHumansColumnByColumn) {
 
 TEST_F(GameScreen, SmallRectanglesOrcsAndASingleSelectionSelectNothingNew) {
   cSprite* soldier = Add(HUMAN, GUERR, 1, 1);
-  Add(HUMAN, ARCHE, 2, 1);
+  cSprite* archer = Add(HUMAN, ARCHE, 2, 1);
   Add(ORC, OGUER, 10, 10);
   Band(30, 30, 49, 100);  // 19 pixels wide
   EXPECT_EQ(Selected(), 0);
-  Band(300, 300, 400, 400);  // orcs only
-  EXPECT_EQ(Selected(), 0);
+  AddToSelection(archer);
+  AddToSelection(Add(HUMAN, GUERR, 20, 1));
+  Band(300, 300, 400, 400);  // orcs only: the selection stays
+  EXPECT_EQ(Selected(), 2);
+  ClearSelection();
   AddToSelection(soldier);
   Band(0, 0, 200, 200);
   EXPECT_EQ(Selected(), 1);

@@ -1,5 +1,4 @@
-// Who attacks whom: the attacker lists, the search for an enemy ring by ring
-// and the choice of an escape cell.
+// The search for an enemy ring by ring and the choice of an escape cell.
 #include "units/combat.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +9,8 @@
 #include "support/world.h"
 
 namespace {
+
+using Cell = std::pair<int, int>;
 
 class Combat : public test::WorldTest {
  protected:
@@ -28,61 +29,42 @@ TEST_F(Combat, TheSearchGoesRingByRingLeftColumnFirstInsideTheMapAndTheViewRange
   EXPECT_EQ(TrouverCible(soldier), east);
   cSprite* west = Add(ORC, OGUER, 8, 12);
   EXPECT_EQ(TrouverCible(soldier), west);
-
   cSprite* edge = Add(HUMAN, GUERR, 19, 19);
   Add(ORC, OGUER, 20, 19);  // on the grids, past the map's width
   EXPECT_EQ(TrouverCible(edge), nullptr);
-  EXPECT_EQ(TrouverCible(Add(HUMAN, GUERR, 0, 0)), nullptr);
-}
-
-TEST_F(Combat, TheTowersRingsGoRoundItsTwoByTwoCells) {
-  cSprite* tower = Add(ORC, WATOW, 10, 10);  // sees 2 cells
-  cSprite* ring2 = Add(HUMAN, GUERR, 13, 8);
+  // The tower's rings go round its 2 x 2 cells, out to 2.
+  cSprite* tower = Add(ORC, WATOW, 2, 2);
+  cSprite* ring2 = Add(HUMAN, GUERR, 5, 0);
   EXPECT_EQ(TrouverCible(tower), ring2);
-  Add(HUMAN, GUERR, 12, 9);
-  cSprite* left = Add(HUMAN, GUERR, 9, 12);
+  cSprite* left = Add(HUMAN, GUERR, 1, 4);
   EXPECT_EQ(TrouverCible(tower), left);
 }
 
-TEST_F(Combat, AWorkerHitFromTheSouthEastTriesNorthWestThenWestThenNorth) {
-  cSprite* worker = Add(HUMAN, PAYSA, 10, 10);
-  cSprite* attacker = Add(ORC, OGUER, 12, 11);
-  int x = -1, y = -1;
-  const std::vector<std::pair<int, int>> expected{{9, 9}, {9, 10}, {10, 9}};
-  for (const auto& [ex, ey] : expected) {
-    ASSERT_TRUE(TrouverFuite(x, y, worker, attacker));
-    EXPECT_EQ(std::make_pair(x, y), std::make_pair(ex, ey));
-    terrain_grid[CellIndex(ex, ey)] = BOIS01;
+// Each side of the attacker gives three cells away from it, tried in order.
+TEST_F(Combat, TheEscapeCellIsTheFirstFreeOfThreeAwayFromTheAttacker) {
+  const std::pair<Cell, std::vector<Cell>> rows[] = {
+      {{2, 1}, {{-1, -1}, {-1, 0}, {0, -1}}}, {{2, -1}, {{-1, 1}, {0, 1}, {-1, 0}}},
+      {{2, 0}, {{-1, 0}, {-1, -1}, {-1, 1}}}, {{-2, 1}, {{1, -1}, {0, -1}, {1, 0}}},
+      {{-2, -1}, {{1, 1}, {1, 0}, {0, 1}}},   {{-2, 0}, {{1, 0}, {1, -1}, {1, 1}}},
+      {{0, -2}, {{0, 1}, {-1, 1}, {1, 1}}},   {{0, 0}, {{0, 1}, {-1, 1}, {1, 1}}},
+      {{0, 2}, {{0, -1}, {-1, -1}, {1, -1}}},
+  };
+  cSprite* me = Add(HUMAN, PAYSA, 10, 10);
+  for (const auto& [offset, cells] : rows) {
+    ResetMap();
+    cSprite attacker(ORC, 10 + offset.first, 10 + offset.second, nullptr, nullptr);
+    for (const auto& [dx, dy] : cells) {
+      int x = -1, y = -1;
+      ASSERT_TRUE(TrouverFuite(x, y, me, &attacker)) << offset.first << "," << offset.second;
+      EXPECT_EQ(Cell(x, y), Cell(10 + dx, 10 + dy));
+      terrain_grid[CellIndex(x, y)] = BOIS01;
+    }
+    int x = -1, y = -1;
+    EXPECT_FALSE(TrouverFuite(x, y, me, &attacker));
+    EXPECT_EQ(Cell(x, y), Cell(-1, -1));
   }
-  x = y = -1;
-  EXPECT_FALSE(TrouverFuite(x, y, worker, attacker));
-  EXPECT_EQ(std::make_pair(x, y), std::make_pair(-1, -1));
-  // From the north or its own cell it flees south; never off the map.
-  EXPECT_TRUE(TrouverFuite(x, y, worker, worker));
-  EXPECT_EQ(std::make_pair(x, y), std::make_pair(10, 11));
-  EXPECT_FALSE(TrouverFuite(x, y, Add(HUMAN, PAYSA, 0, 0), attacker));
-}
-
-TEST_F(Combat, AnAttackerIsListedOnceAndLeavesWithTheLinksMended) {
-  cSprite* victim = Add(ORC, OFARM, 10, 10);
-  cSprite* a = Add(HUMAN, GUERR, 1, 1);
-  cSprite* b = Add(HUMAN, GUERR, 2, 1);
-  cSprite* c = Add(HUMAN, GUERR, 3, 1);
-  cAttacker* first = AjouterAttaquant(victim, a);
-  AjouterAttaquant(victim, b);
-  c->AssignerTache(ATTACK, victim);
-  c->AssignerTache(ATTACK, victim);
-  EXPECT_EQ(AjouterAttaquant(victim, a), first);
-  RetirerAttaquant(victim, b);
-  std::vector<cSprite*> listed;
-  for (cAttacker* n = victim->ListOfPeopleWhoAttackMe; n; n = n->pNextAttacker) {
-    listed.push_back(n->PotentialAttacker);
-  }
-  EXPECT_EQ(listed, (std::vector<cSprite*>{a, c}));
-  EXPECT_EQ(first->pNextAttacker->pPrevAttacker, first);
-  RetirerAttaquant(victim, a);
-  c->StopAttack();
-  EXPECT_EQ(victim->ListOfPeopleWhoAttackMe, nullptr);
+  int x = -1, y = -1;  // never off the map
+  EXPECT_FALSE(TrouverFuite(x, y, Add(HUMAN, PAYSA, 0, 0), me));
 }
 
 }  // namespace

@@ -1,56 +1,32 @@
 // Fighting on small maps, frame by frame on the virtual clock: the approach
-// of shooters and swordsmen, blows at their period, kills, the reactions to a
-// hit by aggressivity mode, and the aggressive search.
+// of shooters and swordsmen, blows at their period, kills and the reactions
+// to a hit by aggressivity mode.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <tuple>
 #include <utility>
 
 #include "support/world.h"
-#include "units/cHumanoide.h"
 #include "units/weapons.h"
 
 namespace {
 
-class Battle : public test::WorldTest {
+class Battle : public test::UnitsTest {
  protected:
   Battle() { tx_map = ty_map = 20; }
   ~Battle() override { ClearProjectiles(); }
 
   cHumanoide* Unit(RACE race, DECOR kind, int x, int y, MODE_AGGRESSIVITY mode) {
-    auto* unit = static_cast<cHumanoide*>(Add(race, kind, x, y));
+    auto* unit = UnitsTest::Unit(race, kind, x, y);
     unit->SetModeAggressivity(mode);
     return unit;
   }
-  // One game frame, ms after the last: the movement pass, then the world
-  // step and the projectile step.
-  void Frame(int ms) {
-    now += ms;
-    test::PlayFrame(clock, ms);
-  }
-  // Frames of 11 ms until done() holds; false if it does not within max_ms.
-  template <typename Done>
-  bool RunUntil(Done done, int max_ms = 25000, int ms = 11) {
-    for (int spent = 0; !done(); spent += ms) {
-      if (spent >= max_ms) return false;
-      Frame(ms);
-    }
-    return true;
-  }
-  void StepAt(int t) {
-    clock.Advance(std::uint64_t(t - now));
-    now = t;
+  // A world step at the time t.
+  void StepAt(DWORD t) {
+    clock.Advance(t - GetTickCount());
     WorldStep();
   }
-  static std::pair<int, int> Cell(const cSprite* s) { return {s->Px, s->Py}; }
-  static void WalkTo(cHumanoide* unit, int x, int y) {
-    unit->TrouverTrajet(x, y);
-    unit->Ordre = GOTO;
-  }
-
-  test::Clock clock;
-  int now = 0;
+  static std::pair<int, int> Goal(const cHumanoide* u) { return {u->XObjectif, u->YObjectif}; }
 };
 
 TEST_F(Battle, AnArcherHaltsInRangeBetweenTwoCellsAndShootsWhereverTheTargetGoes) {
@@ -77,33 +53,8 @@ TEST_F(Battle, ASoldierHaltsOnlyBesideItsTargetAndFollowsItWhenItMoves) {
   EXPECT_EQ(std::tie(soldier->Px, soldier->Py, soldier->CurrentStep), std::make_tuple(7, 5, 0));
   WalkTo(target, 8, 12);
   ASSERT_TRUE(RunUntil([&] { return target->Ordre == WAIT && soldier->EnZoneAttack; }));
-  EXPECT_EQ(Cell(soldier), std::make_pair(7, 11));  // down the target's side
+  EXPECT_EQ(CellOf(soldier), std::make_pair(7, 11));  // down the target's side
   EXPECT_LT(target->PointsDeVie, 1000);
-}
-
-TEST_F(Battle, ASoldierOnItsWayTurnsTowardATargetThatWalksOff) {
-  tx_map = ty_map = 40;
-  cHumanoide* soldier = Unit(HUMAN, GUERR, 1, 2, AGGRESSIVE);
-  cHumanoide* target = Unit(ORC, OGUER, 30, 2, PASSIVE);
-  soldier->AssignerTache(ATTACK, target);
-  WalkTo(target, 30, 30);
-  ASSERT_TRUE(RunUntil([&] { return soldier->Ordre == GOTO; }));
-  EXPECT_EQ(std::make_pair(soldier->XObjectif, soldier->YObjectif), std::make_pair(29, 2));
-  ASSERT_TRUE(RunUntil([&] { return target->Py == 4; }));
-  EXPECT_LT(soldier->Px, 20);
-  EXPECT_EQ(std::make_pair(soldier->XObjectif, soldier->YObjectif), std::make_pair(29, 3));
-}
-
-TEST_F(Battle, AnAttackerWithNoWayToItsTargetGivesUpWhereItStands) {
-  cHumanoide* soldier = Unit(HUMAN, GUERR, 10, 10, AGGRESSIVE);
-  cHumanoide* target = Unit(ORC, OGUER, 3, 3, PASSIVE);
-  for (int x = 2; x <= 4; ++x) {
-    for (int y = 2; y <= 4; ++y) terrain_grid[CellIndex(x, y)] = x == 3 && y == 3 ? HERBE1 : BOIS01;
-  }
-  soldier->AssignerTache(ATTACK, target);
-  for (int frame = 0; frame < 20; ++frame) Frame(2);
-  EXPECT_EQ(std::tie(soldier->Px, soldier->Py, soldier->Tache, soldier->Ordre),
-            std::make_tuple(10, 10, SANS_TACHE, WAIT));
 }
 
 TEST_F(Battle, AKillByASwordEndsTheTaskOfEveryAttackerInTheSameFight) {
@@ -147,35 +98,9 @@ TEST_F(Battle, AStandingWorkerStepsAwayFromTheSwordAndAWalkingOneWalksOn) {
   const int full = worker->PointsDeVie;
   orc->AssignerTache(ATTACK, worker);
   ASSERT_TRUE(RunUntil([&] { return worker->PointsDeVie < full; }, 4000));
-  EXPECT_EQ(std::tie(worker->XObjectif, worker->YObjectif, worker->Ordre),
-            std::make_tuple(4, 4, GOTO));
-  ASSERT_TRUE(RunUntil([&] { return worker->Ordre == WAIT; }, 2000));
-  EXPECT_EQ(Cell(worker), std::make_pair(4, 4));
-  // The orc goes after the worker.
-  EXPECT_EQ(std::tie(orc->ActualTarget, orc->EnZoneAttack), std::make_tuple(worker, false));
-
-  WalkTo(worker, 12, 4);
-  Frame(61);
-  worker->SignalUnderAttack(orc);  // hit again on its way
-  EXPECT_EQ(std::make_pair(worker->XObjectif, worker->YObjectif), std::make_pair(12, 4));
-}
-
-TEST_F(Battle, AnAggressiveSoldierLooksForEnemiesEveryHalfSecondWhenIdleAndStanding) {
-  cHumanoide* soldier = Unit(HUMAN, GUERR, 5, 5, AGGRESSIVE);
-  cHumanoide* passive = Unit(HUMAN, GUERR, 5, 8, PASSIVE);
-  cHumanoide* walking = Unit(HUMAN, GUERR, 11, 5, AGGRESSIVE);
-  StepAt(500);
-  EXPECT_EQ(soldier->dwTimer, 0U);
-  StepAt(501);
-  EXPECT_EQ(soldier->dwTimer, 501U);
-  cHumanoide* orc = Unit(ORC, OGUER, 8, 5, PASSIVE);
-  soldier->SignalUnderAttack(orc);  // a hit changes nothing
-  walking->Ordre = GOTO;
-  StepAt(1001);
-  EXPECT_EQ(soldier->Tache, SANS_TACHE);
-  StepAt(1002);
-  EXPECT_EQ(std::tie(soldier->ActualTarget, soldier->Tache), std::make_tuple(orc, ATTACK));
-  EXPECT_EQ(std::tie(passive->Tache, walking->Tache), std::make_tuple(SANS_TACHE, SANS_TACHE));
+  EXPECT_EQ(std::make_pair(Goal(worker), worker->Ordre), std::make_pair(std::pair{4, 4}, GOTO));
+  worker->SignalUnderAttack(orc);  // hit again on its way: walks on
+  EXPECT_EQ(Goal(worker), std::make_pair(4, 4));
 }
 
 }  // namespace

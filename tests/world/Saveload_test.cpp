@@ -222,8 +222,8 @@ TEST_F(SavedGame, TheSlotScanFindsPresentMissingAndDamagedNames) {
                             "FIRST GAME", none, none, "", none, "ab", "", none, none, none}));
 }
 
-TEST_F(SavedGame, AMapSizeOutsideOneTo128IsRefusedBeforeAnythingChanges) {
-  for (const auto& [w, h] : {std::pair{129, 10}, {10, 0}, {-5, 3}, {INT_MAX, INT_MIN}}) {
+TEST_F(SavedGame, OnlyAMapLargerThanTheGridsIsRefusedAndThenBeforeAnythingChanges) {
+  for (const auto& [w, h] : {std::pair{129, 10}, {10, 129}, {INT_MAX, INT_MIN}}) {
     test::ResetWorldTo(4, 4);
     Money = 55;
     terrain_grid[CellIndex(2, 2)] = BOIS01;
@@ -231,6 +231,11 @@ TEST_F(SavedGame, AMapSizeOutsideOneTo128IsRefusedBeforeAnythingChanges) {
     EXPECT_FALSE(LoadGame("big.bin")) << w << "x" << h;
     EXPECT_EQ(std::tie(tx_map, ty_map, current_mission, terrain_grid[CellIndex(2, 2)], Money),
               std::make_tuple(4, 4, 0, BOIS01, 55));
+  }
+  // No cell at all, or a negative count of them: nothing to read, the rest follows.
+  for (const auto& [w, h] : {std::pair{0, 5}, {-3, -4}}) {
+    EXPECT_TRUE(LoadStored(Stream().Ints({0, 3, w, h, 7, 0, 0, 0, 0, 0}), 4, 4)) << w;
+    EXPECT_EQ(std::tie(tx_map, ty_map, current_mission, Money), std::make_tuple(w, h, 3, 7));
   }
 }
 
@@ -268,6 +273,8 @@ TEST_F(SavedGame, AbsurdCountsAndLengthsStopAtTheEndOfTheFile) {
 
   LoadStored(Stream().Int(INT_MAX).Text("short"), 3, 3);
   EXPECT_EQ(sprite_counts[HUMAN] + sprite_counts[ORC] + sprite_counts[NEUTRE], 0);
+  const std::string read = tree.Log("Fake_read.txt");
+  EXPECT_NE(read.find("2147483647\nshort\n"), std::string::npos);  // the length as given
 }
 
 TEST_F(SavedGame, AKindItsSideRefusesStopsTheRead) {
@@ -284,27 +291,18 @@ TEST_F(SavedGame, AKindItsSideRefusesStopsTheRead) {
             std::string::npos);
 }
 
-TEST_F(SavedGame, AFootprintOutsideTheMapOrAKindOfNoSideStopsTheRead) {
+TEST_F(SavedGame, AFootprintPastTheMapIsMadeButOneOffTheGridsOrAKindOfNoSideStopsTheRead) {
   Stream s = GrassHead(10, 10);
   s.Ints({3, 0, 0});
-  s.Record(GUERR, 9, 9, 120, SANS_TACHE, true, true);
-  s.Record(HALL1, 8, 8, 100, SANS_TACHE, true, true);  // its 4 x 4 would reach 11, 11
-  s.Record(ARCHE, 1, 1, 100, SANS_TACHE, true, true);
+  s.Record(HALL1, 8, 8, 100, SANS_TACHE, true, true);  // reaches (11, 11): still on the grids
+  s.Record(GUERR, 127, 127, 120, SANS_TACHE, true, true);
+  s.Record(HALL1, 125, 0, 100, SANS_TACHE, true, true);  // would reach column 128
   EXPECT_TRUE(LoadStored(s, 10, 10));
-  EXPECT_EQ(Kinds(HUMAN), std::vector<DECOR>{GUERR});
-  // The game's reset clears the grids over the map only: nothing of the
-  // refused hall may lie beyond it.
-  ResetWorld();
-  EXPECT_EQ(occupancy_grid[CellIndex(10, 10)], nullptr);
-  EXPECT_EQ(occupancy_grid[CellIndex(11, 8)], nullptr);
+  EXPECT_EQ(Kinds(HUMAN), (std::vector<DECOR>{GUERR, HALL1}));
+  EXPECT_EQ(occupancy_grid[CellIndex(11, 11)], sprite_lists[HUMAN]->pNext);
 
-  // And a lone record off the map, or of a kind no side has.
-  for (const auto& [kind, x, y] : {std::tuple{int(GUERR), 10, 0},
-                                   {int(GUERR), 0, 10},
-                                   {int(GUERR), -1, 0},
-                                   {int(GUERR), INT_MAX, 0},
-                                   {-1, 0, 0},
-                                   {1000, 0, 0}}) {
+  for (const auto& [kind, x, y] :
+       {std::tuple{int(GUERR), -1, 0}, {int(GUERR), 0, 128}, {-1, 0, 0}, {1000, 0, 0}}) {
     Stream one = GrassHead(10, 10);
     one.Ints({1, 0, 0}).Record(static_cast<DECOR>(kind), x, y, 120, SANS_TACHE, true, true);
     EXPECT_TRUE(LoadStored(one, 10, 10));
@@ -312,37 +310,40 @@ TEST_F(SavedGame, AFootprintOutsideTheMapOrAKindOfNoSideStopsTheRead) {
   }
 }
 
-TEST_F(SavedGame, DamagedNumbersAreBroughtWithinWhatTheGameCouldHaveMade) {
+// Hit points, worker places and the view are kept as the file gives them,
+// and the game runs on them without reading off its grids.
+TEST_F(SavedGame, DamagedNumbersAreKeptAndTheGameRunsOnThem) {
   Stream s = GrassHead(6, 6, INT_MAX, INT_MIN);
-  s.Ints({3, 0, 0});
+  s.Ints({2, 0, 0});
   s.Record(GUERR, 1, 1, INT_MIN, ATTACK, true, true);
-  s.Record(ARCHE, 2, 1, INT_MAX, SANS_TACHE, true, true);
-  // The mine's x and the wood's x are damage.
-  s.Record(PAYSA, 3, 1, 5, RECOLTE_OR, true, true).Ints({INT_MAX, 4, -2, 5, -1, 127});
+  s.Record(PAYSA, 3, 1, 5, RECOLTE_OR, true, true).Ints({INT_MAX, 4, -2, 5, INT_MIN, 127});
   ASSERT_TRUE(LoadStored(s, 6, 6));
-  EXPECT_EQ(scroll_x, kMapCapacity * kCellSize);
-  EXPECT_EQ(scroll_y, -kViewHeight);
-  ASSERT_EQ(Kinds(HUMAN), (std::vector<DECOR>{PAYSA, ARCHE, GUERR}));
+  EXPECT_EQ(std::tie(scroll_x, scroll_y), std::make_tuple(INT_MAX, INT_MIN));
   auto* worker = dynamic_cast<cPaysan*>(sprite_lists[HUMAN]);
-  EXPECT_EQ(std::tie(worker->Xmine, worker->Ymine, worker->XBois, worker->YBois),
-            std::make_tuple(0, 4, 0, 5));
-  EXPECT_EQ(std::tie(worker->XHall, worker->YHall), std::make_tuple(-1, 127));
-  EXPECT_EQ(sprite_lists[HUMAN]->pNext->PointsDeVie, kMostHitPoints);
-  cSprite* soldier = sprite_lists[HUMAN]->pNext->pNext;
-  EXPECT_EQ(soldier->PointsDeVie, 1);
-  EXPECT_TRUE(soldier->Blesser(30));  // no wrap past the end of int
+  ASSERT_NE(worker, nullptr);
+  EXPECT_EQ(std::tie(worker->Xmine, worker->Ymine, worker->XBois, worker->YBois, worker->XHall,
+                     worker->YHall),
+            std::make_tuple(INT_MAX, 4, -2, 5, INT_MIN, 127));
+  EXPECT_EQ(worker->pNext->PointsDeVie, INT_MIN);
+  test::Clock clock;
+  for (int frame = 0; frame < 50; ++frame) test::PlayFrame(clock, 100);
+  EXPECT_EQ(worker->Tache, SANS_TACHE);  // no way to a mine off the grids
 }
 
-TEST_F(SavedGame, SpritesStackedOnTakenCellsStopTheReadButAWorkerInASiteDoesNot) {
+// Two records on one cell: the second is made as the registry makes any
+// sprite, with its message, and takes the cell.
+TEST_F(SavedGame, ARecordOnTakenCellsIsMadeAndTakesThem) {
   Stream s = GrassHead(12, 12);
-  s.Ints({5, 0, 0});
+  s.Ints({3, 0, 0});
   s.Record(PAYSA, 4, 4, 1000, CONSTUCTION, false, false).Ints({0, 0, 0, 0, 0, 0});
   s.Record(FERME, 4, 4, 1, SANS_TACHE, true, false);  // its site, around the hidden worker
-  s.Record(GUERR, 9, 9, 120, SANS_TACHE, true, true);
-  s.Record(GUERR, 9, 9, 120, SANS_TACHE, true, true);  // on the first soldier: damage
-  s.Record(ARCHE, 1, 1, 100, SANS_TACHE, true, true);
+  s.Record(GUERR, 4, 5, 120, SANS_TACHE, true, true);
   ASSERT_TRUE(LoadStored(s, 12, 12));
   EXPECT_EQ(Kinds(HUMAN), (std::vector<DECOR>{GUERR, FERME, PAYSA}));
+  EXPECT_EQ(occupancy_grid[CellIndex(4, 4)]->pDef->Nom, FERME);
+  EXPECT_EQ(occupancy_grid[CellIndex(4, 5)]->pDef->Nom, GUERR);
+  const std::string taken = "sprites AjouterSprites il y a deja un sprite a cet endroit !\n";
+  EXPECT_EQ(tree.Log("Fatal_Errors.txt"), taken + taken);
 }
 
 }  // namespace

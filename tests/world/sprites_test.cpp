@@ -37,7 +37,8 @@ TEST_F(Registry, FootprintsFillAndLeaveExactlyTheirCellsAndTakeOccupiedOnes) {
   EXPECT_EQ(occupancy_grid[CellIndex(20, 20)], farm);
   EXPECT_EQ(sprite_counts[HUMAN], 1);
 
-  // An occupied cell is reported, once per cell, and taken.
+  // An occupied cell is reported, once per cell, and taken; a removal clears
+  // its whole footprint, whoever holds a cell of it by then.
   cSprite* first = Add(NEUTRE, MINEO, 5, 5);
   cSprite* second = Add(NEUTRE, T_AIR, 6, 6);
   EXPECT_EQ(CellsHeldBy(first), 5);
@@ -46,6 +47,8 @@ TEST_F(Registry, FootprintsFillAndLeaveExactlyTheirCellsAndTakeOccupiedOnes) {
   for (int i = 0; i < 4; ++i)
     expected += "sprites AjouterSprites il y a deja un sprite a cet endroit !\n";
   EXPECT_EQ(tree.Log("Fatal_Errors.txt"), expected);
+  RemovecSprite(first);
+  EXPECT_EQ(CellsHeldBy(second), 5);
 }
 
 TEST_F(Registry, KindsASideCannotHaveAreRefusedWithTheirText) {
@@ -90,7 +93,7 @@ TEST_F(Registry, FarmsRaiseFoodForGoodAndEveryHumanRaisesTheNeed) {
   EXPECT_EQ(FoodNeeded, 40);
 }
 
-TEST_F(Registry, WorkersRememberTheFirstHallOfTheirSideAndKindsTheirStartValues) {
+TEST_F(Registry, WorkersRememberTheFirstHallOfTheirSide) {
   Add(HUMAN, HALL2, 40, 40);
   auto* early = static_cast<cPaysan*>(Add(HUMAN, PAYSA, 1, 1));
   EXPECT_EQ(early->XHall, 0);
@@ -104,21 +107,6 @@ TEST_F(Registry, WorkersRememberTheFirstHallOfTheirSideAndKindsTheirStartValues)
   EXPECT_EQ(peon->YHall, 20);
   EXPECT_EQ(orc->XHall, 50);
   EXPECT_EQ(orc->YHall, 60);
-  EXPECT_TRUE(peon->InHall);
-  EXPECT_EQ(peon->GetModeAggressivity(), FUITE);
-  EXPECT_EQ(peon->PointsDeVie, 1000);
-
-  cSprite* hall = Add(HUMAN, HALL1, 1, 10);
-  cSprite* orc_hall = Add(ORC, OHALL, 10, 1);
-  auto* archer = static_cast<cHumanoide*>(Add(ORC, OARCH, 20, 3));
-  cSprite* tower = Add(ORC, WATOW, 25, 5);
-  EXPECT_EQ(hall->PointsDeVie, 1);  // raised by a worker
-  EXPECT_EQ(orc_hall->PointsDeVie, 100);
-  EXPECT_EQ(archer->ModeAggressivity, REACTIVE);
-  EXPECT_EQ(archer->Trajet[255].x, 20);
-  EXPECT_EQ(archer->GetWeapon()->name, "ARROW");
-  EXPECT_EQ(tower->GetWeapon()->name, "BOULET");
-  EXPECT_EQ(int(tower->GetModeAggressivity()), 4);
 }
 
 TEST_F(Registry, RemovalClearsAttackersTargetsAndTheSelection) {
@@ -195,55 +183,27 @@ TEST_F(Registry, PrintsOfASpriteAndOfTheLists) {
             "INFO PrintcSprite: type T_NAT position x: 7  y:3 name:41 \n"
             "***************************  ERROR ***********************************\n"
             "sprites void PrintcSprite(cSprite * pTemp) pTemp == NULL\n");
-  Add(ORC, OGUER, 1, 1);
-  PrintOrcSprites();
   PrintListeSprites(nullptr);  // the empty HUMAN list
-  const std::string log = tree.Log("sprites.txt");
-  EXPECT_EQ(log.find("####################### LIST OF SPRITES ORC     ######################\n"),
-            0U);
-  EXPECT_NE(log.find("LIST OF SPRITES HUMAIN"), std::string::npos);
-  EXPECT_NE(log.find("#######################          END OF LIST   #######################\n"),
-            std::string::npos);
+  EXPECT_EQ(tree.Log("sprites.txt"),
+            "####################### LIST OF SPRITES HUMAIN  ######################\n"
+            "#######################          END OF LIST   #######################\n");
 }
 
 TEST(Names, EnumerationsPrintTheirNamesAndUnknownValues) {
   test::ScratchTree tree;
-  EXPECT_STREQ(GetStringFromDECOR(static_cast<DECOR>(50)), " ERROR:unknown DECOR");
+  for (DECOR unnamed : {static_cast<DECOR>(50), DECOR_44}) {
+    EXPECT_STREQ(GetStringFromDECOR(unnamed), " ERROR:unknown DECOR");
+  }
   EXPECT_STREQ(GetStringFromDECOR(BATI), "BATI ");
-  EXPECT_STREQ(GetStringFromDECOR(DECOR_44), " ERROR:unknown DECOR");
   EXPECT_STREQ(GetStringFromTACHE(CONQUETE), "UNKNOWN TACHE");
-  EXPECT_STREQ(GetStringFromTACHE(RE_CONSTUCTION), "RE CONSTUCTION");
-  EXPECT_STREQ(GetStringFromMODE_ATTACK(MODE_NON_AGGRESSIVE), "MODE_NON_AGGRESSIVE");
   EXPECT_STREQ(GetStringFromRACE(static_cast<RACE>(-1)), "UNKNOWN RACE");
-  EXPECT_STREQ(GetStringFromORDRE(RAMASSER_BOIS), "RAMASSER_BOIS");
   EXPECT_EQ(tree.Log("Fatal_Errors.txt"), "");
   EXPECT_STREQ(GetStringFromMODE_AGGRESSIVITY(static_cast<MODE_AGGRESSIVITY>(4)),
                "UNKNOWN MODE AGRRESSIVE");
-  EXPECT_EQ(tree.Log("Fatal_Errors.txt"),
-            "char * GetStringFromMODE_AGGRESSIVITY(MODE_AGGRESSIVITY mode)\n");
   Fatal_Errors << REACTIVE << " " << HUMAN << " " << GOTO << " " << MINEO;
-  EXPECT_NE(tree.Log("Fatal_Errors.txt").find("REACTIVE HUMAN GOTO MINEO"), std::string::npos);
-}
-
-TEST(Definitions, FootprintsProducersAndTheNotableValues) {
-  InitDefUnits();
-  for (DECOR hall : {HALL1, HALL2, HALL3, OHALL}) {
-    EXPECT_EQ(GetDefUnit(hall)->Largeur * GetDefUnit(hall)->Hauteur, 16);
-  }
-  EXPECT_EQ(GetDefUnit(FERME)->Largeur * GetDefUnit(FERME)->Hauteur, 4);
-  for (DECOR unit : {ARCHE, PAYSA, GUERR, OGUER, OPAYS, MONK, OARCH}) {
-    EXPECT_EQ(GetDefUnit(unit)->Largeur * GetDefUnit(unit)->Hauteur, 1);
-  }
-  EXPECT_EQ(GetDefUnit(OPAYS)->pProducteur, GetDefUnit(OHALL));
-  EXPECT_EQ(GetDefUnit(OHALL)->pProducteur, GetDefUnit(OPAYS));
-  EXPECT_EQ(GetDefUnit(MONK)->pProducteur, nullptr);
-  EXPECT_STREQ(GetDefUnit(MONK)->Libelle, "SYLWOR");
-  EXPECT_EQ(GetDefUnit(GUERR)->Vitesse, 1U);
-  EXPECT_EQ(GetDefUnit(FERME)->TempsProduction, 100U);
-  EXPECT_EQ(GetDefUnit(WATOW)->iViewRange, 2);
-  EXPECT_EQ(GetDefUnit(static_cast<DECOR>(16)), nullptr);
-  EXPECT_EQ(GetDefUnit(static_cast<DECOR>(45)), nullptr);
-  FreeDefUnits();
+  EXPECT_EQ(tree.Log("Fatal_Errors.txt"),
+            "char * GetStringFromMODE_AGGRESSIVITY(MODE_AGGRESSIVITY mode)\n"
+            "REACTIVE HUMAN GOTO MINEO");
 }
 
 TEST_F(Registry, AnAttackerOfItsOwnSideLeavesThatListWhenItDies) {

@@ -1,5 +1,4 @@
-// Cell tests, searches around rectangles, directions, the forest edge and the
-// count of a kind's units.
+// Cell tests, searches around rectangles, directions and the forest edge.
 #include "world/util.h"
 
 #include <gtest/gtest.h>
@@ -67,23 +66,16 @@ class UtilTest : public ::testing::Test {
 // is free; the unchecked test reads the grids past the map but never
 // outside them.
 TEST_F(UtilTest, OnlyEmptyGrassInsideTheMapIsFreeAndAZoneOnlyWhenAllItsCellsAre) {
-  EXPECT_TRUE(IsInMap(0, 0));
-  EXPECT_TRUE(IsInMap(31, 27));
-  EXPECT_TRUE(IsInMap(30, 3));
-  EXPECT_FALSE(IsInMap(3, 30));
+  EXPECT_TRUE(IsInMap(31, 27) && IsInMap(30, 3) && !IsInMap(3, 30));
   Ground(1, 1, HERBE2);  // looks like grass but blocks
   Ground(2, 1, VIDE);
   Ground(3, 1, BOIS01);
   Occupy(4, 1);
-  EXPECT_TRUE(IsCellFree(0, 1));
-  EXPECT_TRUE(IsCellFreeUnchecked(0, 1));
-  for (int x = 1; x <= 4; ++x) {
-    EXPECT_FALSE(IsCellFree(x, 1)) << x;
-    EXPECT_FALSE(IsCellFreeUnchecked(x, 1)) << x;
-  }
+  EXPECT_TRUE(IsCellFree(0, 1) && IsCellFreeUnchecked(0, 1));
+  for (int x = 1; x <= 4; ++x) EXPECT_FALSE(IsCellFree(x, 1) || IsCellFreeUnchecked(x, 1)) << x;
   for (Cell off : {Cell{32, 0}, Cell{0, 28}, Cell{-1, 5}, Cell{5, -1}, Cell{32, 1}, Cell{1, 28}}) {
-    EXPECT_FALSE(IsInMap(off.first, off.second)) << off.first << "," << off.second;
-    EXPECT_FALSE(IsCellFree(off.first, off.second)) << off.first << "," << off.second;
+    EXPECT_FALSE(IsInMap(off.first, off.second) || IsCellFree(off.first, off.second))
+        << off.first << "," << off.second;
   }
   EXPECT_TRUE(IsCellFreeUnchecked(32, 1)) << "past the map, still on the grids";
   for (Cell off : {Cell{-1, 0}, Cell{0, -1}, Cell{128, 0}, Cell{127, 128}}) {
@@ -235,29 +227,6 @@ TEST_F(UtilTest, ForestEdgeNeedsTheWorkerAndTheWoodInsideTheMap) {
   px = 40;  // wood past the map: nothing to walk to, nothing reported
   EXPECT_FALSE(TrouverLisiere(px, py, 2, 2));
   EXPECT_EQ(Cell(px, py), Cell(40, 4));
-}
-
-TEST_F(UtilTest, UnitsOfAKindAreCountedInTheirSidesListAndOddKindsReported) {
-  cDefUnit peon(nullptr), farm(nullptr), odd(nullptr);
-  peon.Race = farm.Race = HUMAN;
-  odd.Race = static_cast<RACE>(3);
-  cSprite a(HUMAN, 0, 0, nullptr, &peon), b(HUMAN, 1, 0, nullptr, &farm);
-  cSprite c(HUMAN, 2, 0, nullptr, &peon), gone(HUMAN, 3, 0, nullptr, &peon);
-  cSprite elsewhere(ORC, 4, 0, nullptr, &peon);
-  a.pNext = &b;
-  b.pNext = &gone;
-  gone.pNext = &c;
-  gone.removed = true;
-  sprite_lists[HUMAN] = &a;
-  sprite_lists[ORC] = &elsewhere;
-  EXPECT_EQ(Get_Number_Units(&peon), 2);
-  EXPECT_EQ(Get_Number_Units(&farm), 1);
-  EXPECT_EQ(FatalLog(), "");
-  EXPECT_EQ(Get_Number_Units(nullptr), 0);
-  EXPECT_EQ(Get_Number_Units(&odd), 0);
-  EXPECT_EQ(FatalLog(),
-            "util int Get_Number_Units(cDefUnit * searched), searched is NULL\n"
-            "util int Get_Number_Units(cDefUnit * searched), case impossible\n");
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ int DecompileMap(const std::string& file, std::ostream& out, std::ostream& err) 
   tx_map = ty_map = kMapCapacity;  // the reset clears the whole grids
   ResetWorld();
   if (!LoadGame(file)) {
-    err << "quorvelnn-map: " << file << " is no map: its size is not 1 to 128 cells each way\n";
+    err << "quorvelnn-map: " << file << " is no map: it is larger than 128 cells\n";
     return 1;
   }
   const std::string text = FormatMap(CaptureWorld(ReadSavedName(file)));

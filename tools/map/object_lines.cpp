@@ -3,11 +3,18 @@
 
 #include <array>
 
-#include "world/Saveload.h"
+#include "world/decors.h"
 #include "world/sprites_defs.h"
 
 namespace mapmaker {
 namespace {
+
+// What a map source may give: hit points the game could reach, and worker
+// places on the grids or -1 (a place lost).
+constexpr int kMostHitPoints = 1000000;
+bool IsSavedCell(int value) {
+  return value >= -1 && value < kMapCapacity;
+}
 
 constexpr std::array<const char*, 7> kTaskWords = {"SANS_TACHE",  "RECOLTE_OR", "RECOLTE_BOIS",
                                                    "CONSTUCTION", "ATTACK",     "RE_CONSTUCTION",

@@ -71,10 +71,14 @@ platform::Image ContactSheet(const Sheet& sheet) {
 }
 
 bool WriteContactSheets(const std::string& directory) {
+  return WriteContactSheets(directory, AllSheets());
+}
+
+bool WriteContactSheets(const std::string& directory, const std::vector<Sheet>& sheets) {
   std::error_code error;
   std::filesystem::create_directories(directory, error);
   if (error) return false;
-  for (const Sheet& sheet : AllSheets()) {
+  for (const Sheet& sheet : sheets) {
     const std::string stem = std::filesystem::path(sheet.file_name).stem().string();
     if (!platform::SaveBitmapFile(directory + "/" + stem + "_contact.bmp", ContactSheet(sheet))) {
       return false;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "pictures/sheets.h"
 
@@ -12,8 +13,9 @@ namespace pictures {
 // a narrow sheet to carry its labels.
 platform::Image ContactSheet(const Sheet& sheet);
 
-// Writes NAME_contact.bmp for every sheet into the directory; false on the
-// first failure.
+// Writes NAME_contact.bmp for every sheet (all of the game's, drawn, or those
+// given) into the directory; false on the first failure.
 bool WriteContactSheets(const std::string& directory);
+bool WriteContactSheets(const std::string& directory, const std::vector<Sheet>& sheets);
 
 }  // namespace pictures
