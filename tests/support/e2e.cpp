@@ -14,6 +14,20 @@ Script& Script::Click(int x, int y) {
   return At(frame_ + 1).Line("left up").At(frame_ + 15);
 }
 
+Script& Script::Band(int x0, int y0, int x1, int y1) {
+  Line("mouse " + std::to_string(x0) + " " + std::to_string(y0));
+  At(frame_ + 1).Line("left down");
+  At(frame_ + 1).Line("mouse " + std::to_string(x1) + " " + std::to_string(y1));
+  return At(frame_ + 3).Line("left up").At(frame_ + 8);
+}
+
+Script& Script::Scroll(int dx, int dy, int passes) {
+  const int x = dx > 0 ? 636 : dx < 0 ? 0 : 300;
+  const int y = dy > 0 ? 476 : dy < 0 ? 0 : 300;
+  Line("mouse " + std::to_string(x) + " " + std::to_string(y));
+  return At(frame_ + passes).Line("mouse 300 300").At(frame_ + 2);
+}
+
 Script& Script::Keys(std::initializer_list<int> keys) {
   for (int key : keys) {
     Line("key " + std::to_string(key) + " down");

@@ -26,9 +26,21 @@ class Script {
   // Moves to (x, y), presses and releases the left button, then waits long
   // enough for the next press not to be a double click.
   Script& Click(int x, int y);
+  // Presses and releases the right button where the cursor is.
+  Script& RightClick() {
+    Line("right down");
+    return At(frame_ + 1).Line("right up").At(frame_ + 2);
+  }
+  // Drags a selection band from (x0, y0) to (x1, y1).
+  Script& Band(int x0, int y0, int x1, int y1);
+  // Holds the cursor against the screen's edge for that many passes of the
+  // game screen, each scrolling the view by 10 pixels: dx, dy of -1 for the
+  // left or top edge, 1 for the right or bottom one.
+  Script& Scroll(int dx, int dy, int passes);
   // Presses each key long enough for a keyboard scan to see it.
   Script& Keys(std::initializer_list<int> keys);
   Script& Shot(const std::string& name) { return Line("shot " + name).At(frame_ + 1); }
+  Script& Wait(long frames) { return At(frame_ + frames); }
   long frame() const { return frame_; }
   std::string str() const { return text_.str(); }
 
