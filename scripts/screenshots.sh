@@ -25,7 +25,7 @@ shoot() {
     --screenshot-dir "$tree/shots" --max-frames 5000 "$@" >/dev/null 2>&1)
 }
 shoot menu_briefing.txt
-shoot battle.txt --map ../missions/demo.bin
+shoot battle.txt --map ../missions/mission_2.bin --frame-ms 50
 
 for name in menu briefing battle; do
   "$game/bin/quorvelnn-png" "$tree/shots/$name.bmp" "$QV_ROOT/docs/$name.png"
