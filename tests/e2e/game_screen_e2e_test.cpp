@@ -7,11 +7,12 @@
 #include <fstream>
 #include <tuple>
 
+#include "support/e2e.h"
 #include "support/run_game.h"
 
 namespace {
 
-constexpr std::uint32_t kRed = 0xFF0000;
+using test::kRed;
 
 TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
   test::GameTree game;

@@ -8,6 +8,7 @@
 
 #include "platform/backend_headless.h"
 #include "platform/bitmap_file.h"
+#include "support/files.h"
 
 namespace test {
 
@@ -20,15 +21,15 @@ class ScratchTree {
   ScratchTree(const ScratchTree&) = delete;
   ScratchTree& operator=(const ScratchTree&) = delete;
 
-  const std::filesystem::path& root() const { return root_; }
-  std::filesystem::path graphics() const { return root_ / "graphics"; }
+  const std::filesystem::path& root() const { return dir_.path(); }
+  std::filesystem::path graphics() const { return root() / "graphics"; }
   // The content of output/NAME, empty when there is none.
   std::string Log(const std::string& name) const;
   // Writes a picture into graphics/.
   void WritePicture(const std::string& name, const platform::Image& image) const;
 
  private:
-  std::filesystem::path root_;
+  TempDirectory dir_;
   std::filesystem::path previous_directory_;
 };
 
@@ -64,8 +65,5 @@ class Machine {
  private:
   HeadlessScope scope_;
 };
-
-// Turns the input state of the poller back to its start.
-void ResetInputState();
 
 }  // namespace test
