@@ -104,7 +104,7 @@ TEST_F(MapTool, SourcesItCannotTakeFailWithFileAndLine) {
 TEST_F(MapTool, FilesItCannotReadFailAndDamageIsReported) {
   EXPECT_EQ(Run({"decompile", "missing.bin"}), 1);
   EXPECT_EQ(err_, "quorvelnn-map: cannot read missing.bin\n");
-  WriteBytes("huge.bin", std::string("\0\0\0\0\1\0\0\0\xC8\0\0\0\x05\0\0\0", 16));
+  WriteBytes("huge.bin", test::Bytes().Ints({0, 1, 200, 5}).str());
   EXPECT_EQ(Run({"decompile", "huge.bin"}), 1);
   EXPECT_EQ(err_, "quorvelnn-map: huge.bin is no map: it is larger than 128 cells\n");
 

@@ -16,10 +16,6 @@
 
 namespace {
 
-std::string Int32(std::uint32_t u) {
-  return {char(u & 0xFF), char((u >> 8) & 0xFF), char((u >> 16) & 0xFF), char(u >> 24)};
-}
-
 class Missions : public test::WorldTest {
  protected:
   Missions() {
@@ -53,9 +49,10 @@ TEST_F(Missions, TheBriefingReaderTakesDamageForATextNotWrittenYet) {
       {two, 1, "FIRST", ""},
       {two, 2, "", ""},
       {two, 3, nullptr, not_written},
-      {std::string("\x02\x00", 2), 1, nullptr, not_written},      // a count cut short
-      {Int32(1) + Int32(-4u) + "ABCD", 1, nullptr, not_written},  // a negative length
-      {Int32(2) + Int32(90) + "AB", 2, nullptr, not_written},     // a length past the end
+      {std::string("\x02\x00", 2), 1, nullptr, not_written},  // a count cut short
+      // A negative length, a length past the end.
+      {test::Bytes().Ints({1, -4}).Text("ABCD").str(), 1, nullptr, not_written},
+      {test::Bytes().Ints({2, 90}).Text("AB").str(), 2, nullptr, not_written},
   };
   for (const auto& c : kCases) {
     std::filesystem::remove(tree.root() / "common_bin" / "scenario.sc");
@@ -78,10 +75,9 @@ TEST_F(Missions, TheWorldResetLeavesTreasuriesAndMapSizeToTheFileReadNext) {
   under_attack = true;
   ResetWorld();
   EXPECT_EQ(sprite_counts, (std::array<int, kRaces>{}));
-  EXPECT_EQ(occupancy_grid[CellIndex(10, 5)], nullptr);
-  EXPECT_EQ(terrain_grid[CellIndex(19, 9)], HERBE1);
-  EXPECT_EQ(ConquetesAir + ConquetesFeu + ConquetesNature, 0);
-  EXPECT_FALSE(under_attack);
+  EXPECT_EQ(std::tuple(occupancy_grid[CellIndex(10, 5)], terrain_grid[CellIndex(19, 9)],
+                       ConquetesAir + ConquetesFeu + ConquetesNature, under_attack),
+            std::tuple(nullptr, HERBE1, 0, false));
   EXPECT_EQ((std::array{Money, Wood, MoneyOrc, WoodOrc, tx_map, ty_map}),
             (std::array{5, 6, 7, 8, 20, 10}));
 }
