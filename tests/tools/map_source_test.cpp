@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/world.h"
 
 namespace {
@@ -40,29 +42,19 @@ TEST_F(MapSourceText, AGoodSourceGivesEveryFieldAndTheDefaults) {
       "ORC OARCH 5 3 task=17\n");
   ASSERT_TRUE(parsed.errors.empty()) << parsed.errors[0].message;
   const mapmaker::MapSource& map = parsed.map;
-  EXPECT_EQ(map.name, "A \"B\" \x01");
-  EXPECT_EQ(map.mission, 2);
-  EXPECT_EQ(map.wood, -5);
-  EXPECT_EQ(map.view, (mapmaker::Cell{32, 64}));
-  EXPECT_EQ(map.width, 6);
-  EXPECT_EQ(map.height, 4);
-  EXPECT_EQ(map.explored[map.Index(1, 0)], 1);
-  EXPECT_EQ(map.explored[map.Index(5, 3)], 1);
-  EXPECT_EQ(map.explored[map.Index(0, 1)], 0);
+  EXPECT_EQ(std::tuple(map.name, map.mission, map.wood, map.view, map.width, map.height),
+            std::tuple("A \"B\" \x01", 2, -5, mapmaker::Cell{32, 64}, 6, 4));
+  EXPECT_EQ(std::tuple(map.explored[map.Index(1, 0)], map.explored[map.Index(5, 3)],
+                       map.explored[map.Index(0, 1)]),
+            std::tuple(1, 1, 0));
   ASSERT_EQ(map.objects.size(), 3U);
-  const mapmaker::MapObject& hall = map.objects[0];
-  EXPECT_EQ(hall.hit_points, 100);  // full, not the 1 a new human building starts with
-  EXPECT_TRUE(hall.visible);
-  EXPECT_TRUE(hall.initial);
-  const mapmaker::MapObject& worker = map.objects[1];
-  EXPECT_EQ(worker.line, 21);
-  EXPECT_EQ(worker.hit_points, 9);
-  EXPECT_EQ(worker.task, RECOLTE_BOIS);
-  EXPECT_FALSE(worker.visible);
-  EXPECT_FALSE(worker.initial);
-  EXPECT_EQ(worker.mine, std::nullopt);
-  EXPECT_EQ(worker.wood, (mapmaker::Cell{1, 2}));
-  EXPECT_EQ(worker.hall, (mapmaker::Cell{-1, -1}));
+  const mapmaker::MapObject &hall = map.objects[0], &worker = map.objects[1];
+  // The hall full, not at the 1 a new human building starts with.
+  EXPECT_EQ(std::tuple(hall.hit_points, hall.visible, hall.initial), std::tuple(100, true, true));
+  EXPECT_EQ(std::tuple(worker.line, worker.hit_points, worker.task, worker.visible, worker.initial),
+            std::tuple(21, 9, RECOLTE_BOIS, false, false));
+  EXPECT_EQ(std::tuple(worker.mine, worker.wood, worker.hall),
+            std::tuple(std::nullopt, mapmaker::Cell{1, 2}, mapmaker::Cell{-1, -1}));
   EXPECT_EQ(map.objects[2].task, 17);
 }
 

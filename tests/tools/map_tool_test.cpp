@@ -43,10 +43,7 @@ class MapTool : public test::WorldTest {
 // play, tasks without a name.
 void BuildGameInProgress() {
   test::ResetWorldTo(12, 10);
-  current_mission = 2;
-  Money = 10;
-  WoodOrc = -3;
-  scroll_x = 96;
+  current_mission = 2, Money = 10, WoodOrc = -3, scroll_x = 96;
   for (int x = 6; x <= 8; ++x) {
     for (int y = 1; y <= 3; ++y) terrain_grid[CellIndex(x, y)] = BOIS05;
   }

@@ -1,7 +1,6 @@
 // The generator's drawing helpers: shapes, clipping and bevels.
 #include <gtest/gtest.h>
 
-
 #include "pictures/canvas.h"
 #include "pictures/mask.h"
 

@@ -46,14 +46,12 @@ bool IsBlack(std::uint32_t c) {
   return c == pictures::palette::kBlack;
 }
 
-// Each place is taken once and holds a portrait that covers its whole
-// rectangle: none of its edges is left black, as a picture drawn off its
-// place or too small would leave it.
-TEST(PictureIcons, EveryPlaceIsTakenOnceByAPortraitReachingItsEdges) {
+// Each place holds a portrait that covers its whole rectangle: none of its
+// edges is left black, as a picture drawn off its place or too small would
+// leave it.
+TEST(PictureIcons, EveryPlaceHoldsAPortraitReachingItsEdges) {
   const platform::Image& icons = Icons();
-  std::set<std::pair<int, int>> taken;
   for (const layout::Place& place : layout::kPlaces) {
-    EXPECT_TRUE(taken.insert({place.column, place.row}).second) << place.column << "," << place.row;
     const Rect portrait = layout::PortraitRect(place.column, place.row);
     EXPECT_GT(Colours(icons, portrait), 4) << place.column << "," << place.row;
     for (const Rect& edge : Edges(portrait)) {
