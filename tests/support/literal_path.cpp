@@ -1,8 +1,12 @@
 // Test support: the level-by-level flood and the walk back, step by step.
 #include "support/literal_path.h"
 
-#include <memory>
+#include <gtest/gtest.h>
 
+#include <memory>
+#include <tuple>
+
+#include "support/files.h"
 #include "world/decors.h"
 #include "world/sprites.h"
 #include "world/util.h"
@@ -18,6 +22,8 @@ struct Step {
 constexpr Step kGoalShift[8] = {{-1, 0}, {-1, -1}, {0, -1}, {1, -1},
                                 {1, 0},  {1, 1},   {0, 1},  {-1, 1}};
 constexpr Step kFlood[8] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
+using Cell = std::pair<int, int>;
+
 constexpr Step kWalkBack[8] = {{1, 0}, {0, 1},  {0, -1},  {-1, 0},
                                {1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
 
@@ -68,6 +74,10 @@ void SetEntry(WalkState& walk, int k, int x, int y) {
   if (k >= 0 && k < kPathLength) walk.trajet[k] = PathCell{std::uint8_t(x), std::uint8_t(y)};
 }
 
+Cell Entry(PathCell c) {
+  return {c.x, c.y};
+}
+
 }  // namespace
 
 WalkState WalkStateOf(const cHumanoide& unit) {
@@ -107,6 +117,31 @@ void LiteralTrouverTrajet(WalkState& walk, int XBut, int YBut) {
       return;
     }
   }
+}
+
+int WalkBackMessages() {
+  const std::string message =
+      "sprites void cHumanoide::TrouverTrajet(int XBut,int YBut) impossible de trouver un chemin "
+      "002\n";
+  const std::string log = ReadBytes("output/Fatal_Errors.txt");
+  int n = 0;
+  for (auto at = log.find(message); at != std::string::npos; at = log.find(message, at + 1)) ++n;
+  return n;
+}
+
+bool WalksAsLiteral(cHumanoide& unit, int XBut, int YBut) {
+  WalkState expected = WalkStateOf(unit);
+  LiteralTrouverTrajet(expected, XBut, YBut);
+  const int messages_before = WalkBackMessages();
+  unit.TrouverTrajet(XBut, YBut);
+  for (int k = 0; k < kPathLength; ++k) {
+    EXPECT_EQ(Entry(unit.Trajet[k]), Entry(expected.trajet[k])) << "entry " << k;
+    if (Entry(unit.Trajet[k]) != Entry(expected.trajet[k])) break;
+  }
+  EXPECT_EQ(std::tie(unit.XObjectif, unit.YObjectif, unit.Tache, unit.Ordre),
+            std::tie(expected.x_objectif, expected.y_objectif, expected.tache, expected.ordre));
+  EXPECT_EQ(WalkBackMessages() - messages_before, expected.walk_back_gave_up ? 1 : 0);
+  return unit.Tache != SANS_TACHE;
 }
 
 }  // namespace test

@@ -25,4 +25,13 @@ WalkState WalkStateOf(const cHumanoide& unit);
 // occupancy grids.
 void LiteralTrouverTrajet(WalkState& walk, int XBut, int YBut);
 
+// How often output/Fatal_Errors.txt holds the message of a walk back that
+// gave up.
+int WalkBackMessages();
+
+// Whether the unit's search and the literal flood from the same state give
+// the same walk, goal, task, order and message; each difference fails the
+// test. True when the walk succeeded: the unit, given a task, kept it.
+bool WalksAsLiteral(cHumanoide& unit, int XBut, int YBut);
+
 }  // namespace test

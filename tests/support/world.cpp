@@ -19,6 +19,17 @@ void PlayFrame(Clock& clock, int ms) {
   AvancerProjectiles();
 }
 
+void GrassMap(int width, int height) {
+  tx_map = width, ty_map = height;
+  terrain_grid.fill(HERBE1);
+  occupancy_grid.fill(nullptr);
+}
+
+void Occupy(int x, int y) {
+  static cSprite* const stand_in = new cSprite(NEUTRE, 0, 0, nullptr, nullptr);
+  occupancy_grid[CellIndex(x, y)] = stand_in;
+}
+
 void ResetWorldTo(int width, int height) {
   tx_map = ty_map = kMapCapacity;
   ResetWorld();

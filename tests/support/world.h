@@ -16,6 +16,11 @@ namespace test {
 // the projectile step, as the game screen runs them.
 void PlayFrame(Clock& clock, int ms);
 
+// A map of the size, all grass and nobody on it, the grids past it too.
+void GrassMap(int width, int height);
+// The cell taken by a sprite that is none of the game's.
+void Occupy(int x, int y);
+
 // Empties the world to a map of a given size, as a mission start leaves it
 // before its file is read: no sprites, width x height grass cells
 // unexplored, the treasuries, the view and the mission at 0. The whole
@@ -44,6 +49,14 @@ class UnitsTest : public WorldTest {
     return static_cast<T*>(Add(race, kind, x, y));
   }
   void Frame(int ms) { PlayFrame(clock, ms); }
+  // World steps alone, each ms after the last: by default more than a
+  // production interval.
+  void Steps(int n, int ms = 11) {
+    for (int i = 0; i < n; ++i) {
+      clock.Advance(std::uint64_t(ms));
+      WorldStep();
+    }
+  }
   // Frames of `ms` until done() holds; false when it does not within max_ms.
   template <typename Done>
   bool RunUntil(Done done, int max_ms = 25000, int ms = 11) {

@@ -23,12 +23,11 @@ TEST_F(Combat, TheSearchGoesRingByRingLeftColumnFirstInsideTheMapAndTheViewRange
   Add(NEUTRE, MINEO, 11, 7);
   Add(ORC, OGUER, 14, 10);
   EXPECT_EQ(TrouverCible(soldier), nullptr);
-  cSprite* corner = Add(ORC, OGUER, 13, 13);
-  EXPECT_EQ(TrouverCible(soldier), corner);
-  cSprite* east = Add(ORC, OGUER, 12, 10);
-  EXPECT_EQ(TrouverCible(soldier), east);
-  cSprite* west = Add(ORC, OGUER, 8, 12);
-  EXPECT_EQ(TrouverCible(soldier), west);
+  // Each one added is met before the others: a corner of ring 3, east, west.
+  for (const auto& [x, y] : {Cell{13, 13}, Cell{12, 10}, Cell{8, 12}}) {
+    cSprite* met = Add(ORC, OGUER, x, y);
+    EXPECT_EQ(TrouverCible(soldier), met) << x << "," << y;
+  }
   cSprite* edge = Add(HUMAN, GUERR, 19, 19);
   Add(ORC, OGUER, 20, 19);  // on the grids, past the map's width
   EXPECT_EQ(TrouverCible(edge), nullptr);

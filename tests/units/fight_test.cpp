@@ -21,15 +21,9 @@ class Battle : public test::UnitsTest {
     unit->SetModeAggressivity(mode);
     return unit;
   }
-  // A world step at the time t.
-  void StepAt(DWORD t) {
-    clock.Advance(t - GetTickCount());
-    WorldStep();
-  }
-  static std::pair<int, int> Goal(const cHumanoide* u) { return {u->XObjectif, u->YObjectif}; }
 };
 
-TEST_F(Battle, AnArcherHaltsInRangeBetweenTwoCellsAndShootsWhereverTheTargetGoes) {
+TEST_F(Battle, AnArcherHaltsInRangeAndShootsWhereverTheTargetGoesASoldierFollowsIt) {
   cHumanoide* archer = Unit(HUMAN, ARCHE, 2, 5, AGGRESSIVE);
   cHumanoide* target = Unit(ORC, OGUER, 12, 5, PASSIVE);
   archer->AssignerTache(ATTACK, target);
@@ -42,19 +36,18 @@ TEST_F(Battle, AnArcherHaltsInRangeBetweenTwoCellsAndShootsWhereverTheTargetGoes
   const int hit_points = target->PointsDeVie;
   ASSERT_TRUE(RunUntil([&] { return target->PointsDeVie < hit_points; }, 2000));
   EXPECT_EQ(std::tie(archer->Px, archer->Py, archer->CurrentStep), std::make_tuple(9, 5, 1));
-}
 
-TEST_F(Battle, ASoldierHaltsOnlyBesideItsTargetAndFollowsItWhenItMoves) {
-  cHumanoide* soldier = Unit(HUMAN, GUERR, 2, 5, AGGRESSIVE);
-  cHumanoide* target = Unit(ORC, OGUER, 8, 5, PASSIVE);
-  target->PointsDeVie = 1000;
-  soldier->AssignerTache(ATTACK, target);
+  // A soldier halts only beside its target and follows it when it moves.
+  cHumanoide* soldier = Unit(HUMAN, GUERR, 2, 15, AGGRESSIVE);
+  cHumanoide* fleeing = Unit(ORC, OGUER, 8, 15, PASSIVE);
+  fleeing->PointsDeVie = 1000;
+  soldier->AssignerTache(ATTACK, fleeing);
   ASSERT_TRUE(RunUntil([&] { return soldier->EnZoneAttack; }, 1000, 2));
-  EXPECT_EQ(std::tie(soldier->Px, soldier->Py, soldier->CurrentStep), std::make_tuple(7, 5, 0));
-  WalkTo(target, 8, 12);
-  ASSERT_TRUE(RunUntil([&] { return target->Ordre == WAIT && soldier->EnZoneAttack; }));
-  EXPECT_EQ(CellOf(soldier), std::make_pair(7, 11));  // down the target's side
-  EXPECT_LT(target->PointsDeVie, 1000);
+  EXPECT_EQ(std::tie(soldier->Px, soldier->Py, soldier->CurrentStep), std::make_tuple(7, 15, 0));
+  WalkTo(fleeing, 8, 8);
+  ASSERT_TRUE(RunUntil([&] { return fleeing->Ordre == WAIT && soldier->EnZoneAttack; }));
+  EXPECT_EQ(CellOf(soldier), std::make_pair(7, 9));  // up the target's side
+  EXPECT_LT(fleeing->PointsDeVie, 1000);
 }
 
 TEST_F(Battle, AKillByASwordEndsTheTaskOfEveryAttackerInTheSameFight) {
@@ -63,10 +56,10 @@ TEST_F(Battle, AKillByASwordEndsTheTaskOfEveryAttackerInTheSameFight) {
   cHumanoide* target = Unit(ORC, OGUER, 10, 10, PASSIVE);
   target->PointsDeVie = 30;
   for (cHumanoide* attacker : {west, east}) attacker->AssignerTache(ATTACK, target);
-  StepAt(3000);  // a blow needs more than the sword's period
+  Steps(1, 3000);  // a blow needs more than the sword's period
   EXPECT_EQ(sprite_counts[ORC], 1);
-  StepAt(3001);
-  EXPECT_EQ(sprite_counts[ORC], 0);
+  Steps(1, 1);
+  ASSERT_EQ(sprite_counts[ORC], 0);
   for (cHumanoide* attacker : {west, east}) {
     EXPECT_EQ(std::tie(attacker->Tache, attacker->ActualTarget, attacker->EnZoneAttack),
               std::make_tuple(SANS_TACHE, nullptr, false));
@@ -74,15 +67,15 @@ TEST_F(Battle, AKillByASwordEndsTheTaskOfEveryAttackerInTheSameFight) {
   EXPECT_EQ(west->dwLastAttack + east->dwLastAttack, 3001U);  // the other had nothing to strike
 }
 
+// Its answer is its own shot at once.
 TEST_F(Battle, AReactiveArcherAnswersTheShooterUnlessItFightsAnotherAlready) {
   cHumanoide* archer = Unit(HUMAN, ARCHE, 5, 5, AGGRESSIVE);
   cHumanoide* orc = Unit(ORC, OARCH, 8, 5, REACTIVE);
   archer->AssignerTache(ATTACK, orc);
   ASSERT_TRUE(RunUntil([&] { return orc->ActualTarget != nullptr; }, 2000));
-  EXPECT_EQ(orc->ActualTarget, archer);
   Frame(11);
   ASSERT_NE(projectile_list, nullptr);
-  EXPECT_EQ(projectile_list->pLanceur, orc);
+  EXPECT_EQ(std::tuple(orc->ActualTarget, projectile_list->pLanceur), std::tuple(archer, orc));
 
   cHumanoide* soldier = Unit(HUMAN, GUERR, 8, 8, PASSIVE);
   cHumanoide* busy = Unit(ORC, OARCH, 11, 8, REACTIVE);
@@ -98,9 +91,10 @@ TEST_F(Battle, AStandingWorkerStepsAwayFromTheSwordAndAWalkingOneWalksOn) {
   const int full = worker->PointsDeVie;
   orc->AssignerTache(ATTACK, worker);
   ASSERT_TRUE(RunUntil([&] { return worker->PointsDeVie < full; }, 4000));
-  EXPECT_EQ(std::make_pair(Goal(worker), worker->Ordre), std::make_pair(std::pair{4, 4}, GOTO));
+  EXPECT_EQ(std::tuple(worker->XObjectif, worker->YObjectif, worker->Ordre),
+            std::tuple(4, 4, GOTO));
   worker->SignalUnderAttack(orc);  // hit again on its way: walks on
-  EXPECT_EQ(Goal(worker), std::make_pair(4, 4));
+  EXPECT_EQ(std::tuple(worker->XObjectif, worker->YObjectif), std::tuple(4, 4));
 }
 
 }  // namespace

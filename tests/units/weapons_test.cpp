@@ -40,11 +40,9 @@ TEST_F(Projectiles, OverSixtyFourPixelsABallTakesSixteenStepsAndAnArrowEleven) {
   EXPECT_EQ(projectile_list->X, 336);
   for (int step = 0; step < 15; ++step) Step();
   ASSERT_NE(projectile_list, nullptr);
-  EXPECT_EQ(projectile_list->X, 336 - 60);
-  EXPECT_EQ(target->PointsDeVie, full);
+  EXPECT_EQ(std::tuple(projectile_list->X, target->PointsDeVie), std::tuple(336 - 60, full));
   Step();
-  EXPECT_EQ(projectile_list, nullptr);
-  EXPECT_EQ(target->PointsDeVie, full - 20);
+  EXPECT_EQ(std::tuple(projectile_list, target->PointsDeVie), std::tuple(nullptr, full - 20));
 
   gunner->myweapon = WeaponOfType(ARROW);
   LaunchWeapon(gunner, target);

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "support/scratch.h"
+#include "support/world.h"
 #include "world/decors.h"
 #include "world/sprites.h"
 
@@ -20,20 +20,14 @@ using Cell = std::pair<int, int>;
 // bounds keep a search inside.
 class UtilTest : public ::testing::Test {
  protected:
-  UtilTest() { SetMap(32, 28); }
+  UtilTest() { test::GrassMap(32, 28); }
   ~UtilTest() override {
     terrain_grid = {};
     occupancy_grid = {};
     tx_map = ty_map = kMapCapacity;
   }
 
-  static void SetMap(int width, int height) {
-    tx_map = width, ty_map = height;
-    terrain_grid.fill(HERBE1);
-    occupancy_grid.fill(nullptr);
-  }
   static void Ground(int x, int y, DECOR ground) { terrain_grid[CellIndex(x, y)] = ground; }
-  void Occupy(int x, int y) { occupancy_grid[CellIndex(x, y)] = &stand_in_; }
   // Every cell is impassable ground but these.
   static void OnlyGrassAt(const std::vector<Cell>& cells) {
     terrain_grid.fill(HERBE2);
@@ -56,7 +50,6 @@ class UtilTest : public ::testing::Test {
   }
 
   test::ScratchTree tree_;
-  cSprite stand_in_{NEUTRE, 0, 0, nullptr, nullptr};
 };
 
 // x runs to the width and y to the height; only empty grass inside the map
@@ -67,7 +60,7 @@ TEST_F(UtilTest, OnlyEmptyGrassInsideTheMapIsFreeAndAZoneOnlyWhenAllItsCellsAre)
   Ground(1, 1, HERBE2);  // looks like grass but blocks
   Ground(2, 1, VIDE);
   Ground(3, 1, BOIS01);
-  Occupy(4, 1);
+  test::Occupy(4, 1);
   EXPECT_TRUE(IsCellFree(0, 1) && IsCellFreeUnchecked(0, 1));
   for (int x = 1; x <= 4; ++x) EXPECT_FALSE(IsCellFree(x, 1) || IsCellFreeUnchecked(x, 1)) << x;
   for (Cell off : {Cell{32, 0}, Cell{0, 28}, Cell{-1, 5}, Cell{5, -1}, Cell{32, 1}, Cell{1, 28}}) {
@@ -79,8 +72,8 @@ TEST_F(UtilTest, OnlyEmptyGrassInsideTheMapIsFreeAndAZoneOnlyWhenAllItsCellsAre)
     EXPECT_FALSE(IsCellFreeUnchecked(off.first, off.second)) << off.first << "," << off.second;
   }
   // A zone is free only when every cell is.
-  Occupy(7, 5);  // right beside the zone
-  Occupy(5, 8);  // right below it
+  test::Occupy(7, 5);  // right beside the zone
+  test::Occupy(5, 8);  // right below it
   EXPECT_TRUE(IsZoneFree(5, 5, 2, 3));
   Ground(6, 7, HERBE2);  // its last cell
   EXPECT_FALSE(IsZoneFree(5, 5, 2, 3));
@@ -117,20 +110,20 @@ TEST_F(UtilTest, RingSearchScansTopRightBottomThenLeft) {
 TEST_F(UtilTest, RingSearchSkipsRingCellsOutsideTheMap) {
   EXPECT_EQ(Around(0, 0, 2, 2), Cell(2, 0));  // the top row and the left column are off
 
-  SetMap(128, 128);  // the right column and the bottom row are off the grids
-  for (int cx = 125; cx <= 127; ++cx) Occupy(cx, 125);
+  test::GrassMap(128, 128);  // the right column and the bottom row are off the grids
+  for (int cx = 125; cx <= 127; ++cx) test::Occupy(cx, 125);
   EXPECT_EQ(Around(126, 126, 2, 2), Cell(125, 126));
-  Occupy(125, 126);
-  Occupy(125, 127);
+  test::Occupy(125, 126);
+  test::Occupy(125, 127);
   int x = 126, y = 126;
   EXPECT_FALSE(TrouverPlaceAutour(x, y, 2, 2));
 }
 
 TEST_F(UtilTest, NearestRingCellTiesGoToSmallerXThenSmallerY) {
   EXPECT_EQ(Nearest(25, 21, 20, 20, 3, 3), Cell(23, 21)) << "4 away, before two at 5";
-  Occupy(23, 21);  // (23, 20) and (23, 22) are both 5 away
+  test::Occupy(23, 21);  // (23, 20) and (23, 22) are both 5 away
   EXPECT_EQ(Nearest(25, 21, 20, 20, 3, 3), Cell(23, 20));
-  Occupy(21, 23);  // (20, 23) and (22, 23) are both 5 away
+  test::Occupy(21, 23);  // (20, 23) and (22, 23) are both 5 away
   EXPECT_EQ(Nearest(21, 25, 20, 20, 3, 3), Cell(20, 23));
   // From the middle of a 1 x 1 rectangle four cells are 1 away.
   EXPECT_EQ(Nearest(10, 10, 10, 10, 1, 1), Cell(9, 10));
@@ -142,7 +135,7 @@ TEST_F(UtilTest, NearestRingCellTiesGoToSmallerXThenSmallerY) {
 }
 
 TEST_F(UtilTest, NearestRingCellSkipsCellsOutsideTheMapAndReachesTheFarSideOfLargeRectangles) {
-  SetMap(128, 128);
+  test::GrassMap(128, 128);
   // In the bottom-right corner its right column and bottom row are off the grids.
   EXPECT_EQ(Nearest(127, 120, 125, 125, 3, 3), Cell(127, 124));
   EXPECT_EQ(Nearest(2, 5, 0, 0, 3, 3), Cell(2, 3));
@@ -183,7 +176,7 @@ TEST_F(UtilTest, ForestEdgeIsTheLastCellBeforeTheWoodStraightBeforeDiagonally) {
       {128, 128, {{127, 123}}, {127, 123}, {127, 127}, {127, 124}},  // and the last column
   };
   for (const auto& c : cases) {
-    SetMap(c.width, c.height);
+    test::GrassMap(c.width, c.height);
     for (auto [x, y] : c.wood) Ground(x, y, BOIS07);
     EXPECT_EQ(Edge(c.from, c.worker), c.edge) << c.from.first << "," << c.from.second;
   }
