@@ -58,7 +58,9 @@ TEST_F(MapSourceText, AGoodSourceGivesEveryFieldAndTheDefaults) {
   EXPECT_EQ(map.objects[2].task, 17);
 }
 
-TEST_F(MapSourceText, HeaderErrors) {
+// Errors of the header, the terrain, its cells and explored grid, the object
+// lines and the objects' places.
+TEST_F(MapSourceText, EveryErrorIsReportedWithItsLine) {
   EXPECT_EQ(Errors("name \"x\"\nmission two\nname \"y\"\ngold\nview 1\nspeed 3\n" + kGround),
             "2: bad number \"two\"\n"
             "3: name is given twice (first on line 1)\n"
@@ -73,9 +75,6 @@ TEST_F(MapSourceText, HeaderErrors) {
   for (const std::string name : {"name \"a\\x00b\"\n", "name ab\n"}) {
     EXPECT_EQ(Errors(name + kGround), "1: the name must be a quoted text, without \\x00\n");
   }
-}
-
-TEST_F(MapSourceText, TerrainCellAndExploredErrors) {
   EXPECT_EQ(Errors("mission 1\n"), "0: there is no terrain block\n");
   EXPECT_EQ(Errors("terrain\n..\n"), "1: terrain has no end line\n");
   EXPECT_EQ(Errors("terrain\nend\n"), "1: the terrain has no rows\n");
@@ -103,9 +102,6 @@ TEST_F(MapSourceText, TerrainCellAndExploredErrors) {
   EXPECT_EQ(Errors(kGround + "explored\n..o...\n......\n......\n......\nend\nexplored all\n"),
             "8: unknown explored character \"o\" in column 3\n"
             "13: explored is given twice (first on line 7)\n");
-}
-
-TEST_F(MapSourceText, ObjectLineAndPlacementErrors) {
   EXPECT_EQ(Errors(kGround + "HUMAN HALLX 0 0\n"
                              "HUMAN OHALL 0 0\n"
                              "NEUTRE PAYSA 0 0\n"

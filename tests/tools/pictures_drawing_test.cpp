@@ -1,6 +1,8 @@
 // The generator's drawing helpers: shapes, clipping and bevels.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "pictures/canvas.h"
 #include "pictures/mask.h"
 
@@ -27,11 +29,10 @@ TEST(PictureDrawing, ShapesCoverThePixelsWhoseCentresLieInside) {
 
   Mask square(10, 10);
   square.AddPolygon({{2, 2}, {8, 2}, {8, 8}, {2, 8}});
-  EXPECT_EQ(square.Count(), 36);
   Mask dot(5, 5);
   dot.Set(2, 2);
-  EXPECT_EQ(dot.Grown(1).Count(), 9);
-  EXPECT_EQ(dot.Grown(3).Count(), 25);
+  EXPECT_EQ(std::tuple(square.Count(), dot.Grown(1).Count(), dot.Grown(3).Count()),
+            std::tuple(36, 9, 25));
 }
 
 TEST(PictureDrawing, CanvasClipsAndBevelsLightTopLeftDarkBottomRight) {
@@ -39,14 +40,11 @@ TEST(PictureDrawing, CanvasClipsAndBevelsLightTopLeftDarkBottomRight) {
   canvas.FillRect({-4, -4, 6, 6}, 0x111111);
   canvas.Line(-5, 3, 20, 3, 0x222222);
   canvas.Set(8, 0, 0x333333);
-  EXPECT_EQ(canvas.Get(1, 1), 0x111111u);
-  EXPECT_EQ(canvas.Get(2, 2), 0x000000u);
-  EXPECT_EQ(canvas.Get(7, 3), 0x222222u);
+  EXPECT_EQ(std::tuple(canvas.Get(1, 1), canvas.Get(2, 2), canvas.Get(7, 3)),
+            std::tuple(0x111111u, 0x000000u, 0x222222u));
   canvas.Bevel({1, 1, 6, 6}, 0xAAAAAA, 0x555555);
-  EXPECT_EQ(canvas.Get(1, 1), 0xAAAAAAu);
-  EXPECT_EQ(canvas.Get(1, 6), 0xAAAAAAu);
-  EXPECT_EQ(canvas.Get(6, 6), 0x555555u);
-  EXPECT_EQ(canvas.Get(6, 2), 0x555555u);
+  EXPECT_EQ(std::tuple(canvas.Get(1, 1), canvas.Get(1, 6), canvas.Get(6, 6), canvas.Get(6, 2)),
+            std::tuple(0xAAAAAAu, 0xAAAAAAu, 0x555555u, 0x555555u));
 }
 
 }  // namespace

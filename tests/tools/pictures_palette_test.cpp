@@ -33,16 +33,4 @@ TEST(PicturePalette, EveryColourSurvivesTheSixteenBitDisplayAndStaysDistinct) {
   EXPECT_EQ(pictures::Exact565(0x050302), 0x080400u) << "rounds rather than truncates";
 }
 
-TEST(PicturePalette, RampsRunFromDarkToLightAndDarkerStaysOnTheRamp) {
-  using pictures::palette::kStone;
-  auto brightness = [](Colour c) { return ((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF); };
-  for (std::size_t i = 1; i < kStone.size(); ++i) {
-    EXPECT_GT(brightness(kStone[i]), brightness(kStone[i - 1]));
-  }
-  EXPECT_EQ(pictures::Darker(kStone[5], 2), kStone[3]);
-  EXPECT_EQ(pictures::Darker(kStone[1], 4), kStone[0]);
-  EXPECT_EQ(pictures::Darker(kStone[8], -3), kStone[9]);
-  EXPECT_EQ(pictures::Darker(pictures::palette::kKey, 2), pictures::palette::kKey);
-}
-
 }  // namespace

@@ -1,6 +1,6 @@
 // The terrain tiles and the minimap colours: opaque tiles, forest pieces
-// that join each other, even grass, and a colour strip that tells grass,
-// forest and the three sides apart.
+// that join each other, and a colour strip that tells grass, forest and the
+// three sides apart.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -91,32 +91,6 @@ TEST(PictureTerrain, ForestPiecesJoinAsTheyLieInABlock) {
   const int above[][2] = {{7, 7}, {7, 12}, {7, 13}, {14, 7}, {15, 7}};
   for (const auto& [left, right] : beside) ExpectJoin(left, right, true);
   for (const auto& [top, bottom] : above) ExpectJoin(top, bottom, false);
-}
-
-// A field repeats the tile every 32 pixels: a brighter band of columns or
-// rows would show as stripes over every meadow.
-TEST(PictureGround, GrassIsEvenlyBrightAcrossAndDownTheTile) {
-  const Tile grass{&test::DrawnSheet("unit.bmp"),
-                   layout::TileRect(layout::kGrass.column, layout::kGrass.row)};
-  auto brightness = [](std::uint32_t c) {
-    return int(c >> 16 & 0xFF) + int(c >> 8 & 0xFF) + int(c & 0xFF);
-  };
-  std::vector<double> columns, rows;
-  for (int strip = 0; strip < layout::kTile; strip += 4) {
-    double column = 0, row = 0;
-    for (int i = 0; i < layout::kTile; ++i) {
-      for (int j = strip; j < strip + 4; ++j) {
-        column += brightness(grass.at(j, i));
-        row += brightness(grass.at(i, j));
-      }
-    }
-    columns.push_back(column / (4 * layout::kTile));
-    rows.push_back(row / (4 * layout::kTile));
-  }
-  for (const auto& strips : {columns, rows}) {
-    const auto [low, high] = std::minmax_element(strips.begin(), strips.end());
-    EXPECT_LE(*high - *low, 12.0);
-  }
 }
 
 TEST(PictureMinimap, SixColoursAlongTheTopRow) {
