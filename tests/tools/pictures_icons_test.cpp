@@ -1,5 +1,5 @@
-// The icon sheet: a picture at every place a kind or a command names, each
-// inside the sheet and framed, the portrait within it drawn to its edges.
+// The icon sheet: a picture at every place a kind or a command names, the
+// portrait within it drawn to its edges.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -57,18 +57,6 @@ TEST(PictureIcons, EveryPlaceHoldsAPortraitReachingItsEdges) {
     for (const Rect& edge : Edges(portrait)) {
       EXPECT_LT(test::CountIn(icons, edge, IsBlack), (edge.w + edge.h) / 2)
           << place.column << "," << place.row;
-    }
-  }
-}
-
-TEST(PictureIcons, EveryPictureIsFramedByABlackLine) {
-  const platform::Image& icons = Icons();
-  for (int row = 0; row < layout::kRows; ++row) {
-    for (int column = 0; column < layout::kColumns; ++column) {
-      for (const Rect& edge : Edges(layout::IconRect(column, row))) {
-        EXPECT_EQ(test::CountOther(icons, edge, pictures::palette::kBlack), 0)
-            << column << "," << row;
-      }
     }
   }
 }
