@@ -1,5 +1,5 @@
-// The registry: footprints, lists, counts, food, refused kinds, removal with
-// every reference cleared, removals during the world step.
+// The registry: footprints, counts, food, refused kinds, removal with every
+// reference cleared, removals during the world step, wounds.
 #include "world/sprites.h"
 
 #include <gtest/gtest.h>
@@ -62,16 +62,6 @@ TEST_F(Registry, KindsASideCannotHaveAreRefusedWithTheirText) {
             "sprites ajoutersprites : Race is not valid\n");
   EXPECT_EQ(sprite_counts, (std::array<int, 3>{0, 0, 0}));
   EXPECT_EQ(CellsHeldBy(nullptr), kMapCapacity * kMapCapacity);
-}
-
-TEST_F(Registry, ListsRunNewestFirstAndCountTheirSprites) {
-  cSprite* s1 = Add(ORC, OGUER, 1, 1);
-  cSprite* s2 = Add(ORC, OARCH, 2, 1);
-  cSprite* s3 = Add(ORC, OPAYS, 3, 1);
-  EXPECT_EQ(List(ORC), (std::vector<cSprite*>{s3, s2, s1}));
-  RemovecSprite(s2);
-  EXPECT_EQ(List(ORC), (std::vector<cSprite*>{s3, s1}));
-  EXPECT_EQ(sprite_counts[ORC], 2);
 }
 
 TEST_F(Registry, FarmsRaiseFoodForGoodAndEveryHumanRaisesTheNeed) {
@@ -157,19 +147,6 @@ TEST_F(Registry, WoundsKillBelowOneAndAlarmTheOrcsForTheirBuildings) {
   EXPECT_TRUE(soldier->Blesser(1));
   EXPECT_FALSE(Add(ORC, OFARM, 5, 5)->Blesser(5));
   EXPECT_TRUE(under_attack);
-}
-
-// The names of values a log has no name for, the only one reported being a
-// mode's.
-TEST_F(Registry, NamesOfUnnamedValues) {
-  EXPECT_STREQ(GetStringFromDECOR(DECOR_44), " ERROR:unknown DECOR");
-  EXPECT_STREQ(GetStringFromTACHE(CONQUETE), "UNKNOWN TACHE");
-  EXPECT_STREQ(GetStringFromMODE_AGGRESSIVITY(static_cast<MODE_AGGRESSIVITY>(4)),
-               "UNKNOWN MODE AGRRESSIVE");
-  Fatal_Errors << REACTIVE << " " << HUMAN << " " << GOTO << " " << MINEO;
-  EXPECT_EQ(tree.Log("Fatal_Errors.txt"),
-            "char * GetStringFromMODE_AGGRESSIVITY(MODE_AGGRESSIVITY mode)\n"
-            "REACTIVE HUMAN GOTO MINEO");
 }
 
 }  // namespace
