@@ -1,7 +1,6 @@
 // Loading pictures (good, missing and damaged files), colour keys, outlines.
 #include "frame/ddutil.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -44,18 +43,6 @@ TEST_F(Bitmaps, A24BitPictureLoadsAtItsSizeInRgb565) {
   EXPECT_EQ(std::tuple(p.Width(), p.Height(), p.PixelAt(0, 0), p.PixelAt(4, 2), p.PixelAt(2, 1),
                        p.PixelAt(1, 0)),
             std::tuple(5, 3, 0xF81F, 0xFFFF, (1 << 11) | (63 << 5) | 2, 0x0000));
-}
-
-TEST_F(Bitmaps, PalettedPicturesLoadToo) {
-  SDL_Surface* paletted = SDL_CreateRGBSurfaceWithFormat(0, 4, 2, 8, SDL_PIXELFORMAT_INDEX8);
-  SDL_Color colours[2] = {{0, 0, 255, 255}, {255, 0, 0, 255}};
-  SDL_SetPaletteColors(paletted->format->palette, colours, 0, 2);
-  static_cast<Uint8*>(paletted->pixels)[1] = 1;
-  SDL_SaveBMP(paletted, (tree.graphics() / "indexed.bmp").c_str());
-  SDL_FreeSurface(paletted);
-  LPDIRECTDRAWSURFACE s = Load("indexed.bmp");
-  ASSERT_TRUE(s);
-  EXPECT_EQ(std::tuple(s.get()->PixelAt(0, 0), s.get()->PixelAt(1, 0)), std::tuple(0x001F, 0xF800));
 }
 
 TEST_F(Bitmaps, MissingAndDamagedFilesGiveNoSurfaceAndNoLog) {
