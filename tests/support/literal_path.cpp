@@ -14,6 +14,18 @@
 namespace test {
 namespace {
 
+using Cell = std::pair<int, int>;
+
+// What the path finding reads of a unit and what it writes back.
+struct WalkState {
+  int px = 0, py = 0;  // the unit's cell
+  std::array<PathCell, kPathLength> trajet{};
+  int x_objectif = 0, y_objectif = 0;
+  TACHE tache = SANS_TACHE;
+  ORDRE ordre = WAIT;
+  bool walk_back_gave_up = false;  // the "chemin 002" message is due
+};
+
 using Distances = std::array<std::array<int, kMapCapacity>, kMapCapacity>;  // [x][y]
 
 struct Step {
@@ -22,8 +34,6 @@ struct Step {
 constexpr Step kGoalShift[8] = {{-1, 0}, {-1, -1}, {0, -1}, {1, -1},
                                 {1, 0},  {1, 1},   {0, 1},  {-1, 1}};
 constexpr Step kFlood[8] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
-using Cell = std::pair<int, int>;
-
 constexpr Step kWalkBack[8] = {{1, 0}, {0, 1},  {0, -1},  {-1, 0},
                                {1, 1}, {-1, 1}, {-1, -1}, {1, -1}};
 
@@ -78,12 +88,12 @@ Cell Entry(PathCell c) {
   return {c.x, c.y};
 }
 
-}  // namespace
-
 WalkState WalkStateOf(const cHumanoide& unit) {
   return {unit.Px, unit.Py, unit.Trajet, unit.XObjectif, unit.YObjectif, unit.Tache, unit.Ordre};
 }
 
+// The walk from the unit's cell to (XBut, YBut) over the current terrain and
+// occupancy grids.
 void LiteralTrouverTrajet(WalkState& walk, int XBut, int YBut) {
   if (!ShiftOccupiedGoal(XBut, YBut)) return Fail(walk);
   walk.x_objectif = XBut;
@@ -118,6 +128,8 @@ void LiteralTrouverTrajet(WalkState& walk, int XBut, int YBut) {
     }
   }
 }
+
+}  // namespace
 
 int WalkBackMessages() {
   const std::string message =
