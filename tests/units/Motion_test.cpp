@@ -8,10 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <random>
-#include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "support/literal_path.h"
 #include "support/world.h"
