@@ -1,16 +1,12 @@
-// The zone framework: icons on the pixel map, press dispatch, sub-zones,
-// Escape, and the text button's drawing.
+// The zone framework: icons on the pixel map, press dispatch, sub-zones and
+// Escape (a zone's loop and the text buttons are seen end to end).
 #include "ui/Zone_Interactive.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "frame/ddraw_text.h"
-#include "frame/dix.h"
-#include "frame/main.h"
 #include "platform/dinput.h"
-#include "support/recording_zone.h"
 #include "support/scratch.h"
 #include "ui/icone.h"
 
@@ -100,33 +96,6 @@ TEST_F(Zones, TheTwentyFirstIconAndPixelsOutsideTheZoneAreRefused) {
   small.SetWidth(20);  // the icons mapped again, in their order
   EXPECT_EQ(std::tuple(small.IconAt(10, 9), small.IconAt(11, 0)),
             std::tuple(&sticking_out, &at_origin));
-}
-
-TEST_F(Zones, ClosedZoneLoopsEndAndCanRunAgain) {
-  test::Machine machine;
-  test::RecordingZone zone;
-  current_zone = &zone;
-  zone.Close();
-  zone.Run();  // returns at once, clearing the request
-  EXPECT_FALSE(zone.Is_End_Requested());
-  EXPECT_EQ(machine.backend().frames(), 0);
-  current_zone = nullptr;
-}
-
-TEST_F(Zones, TextButtonCentresItsLabelAndFramesItself) {
-  test::Machine machine;
-  InitFont();
-  Icone_Texte button("ABCD", nullptr, 10, 20, 200);  // 13 + 9 + 10 + 10 = 42 wide
-  EXPECT_EQ(std::tuple(button.Get_Height(), button.Get_Text_Width()), std::tuple(20U, 42));
-  // The label is drawn from the font, which is missing here: each glyph's
-  // failed copy is logged with the place it was meant for.
-  button.Afficher(lpDDSBack, 100, 100);
-  EXPECT_NE(tree.Log("Ddraw_text.txt").find("px=189  py=123\n"), std::string::npos);
-  IDirectDrawSurface& back = *lpDDSBack.get();
-  EXPECT_EQ(std::tuple(back.PixelAt(110, 120), back.PixelAt(310, 140), back.PixelAt(309, 139)),
-            std::tuple(0xF800, 0xF800, 0));
-  Icone_Texte empty("", nullptr, 0, 0, 200);
-  empty.Afficher(lpDDSBack, 0, 0);
 }
 
 }  // namespace
