@@ -43,14 +43,12 @@ TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
   // human colour (the map is shrunk to half in the panel).
   const auto mini = test::DisplayedPicture("mini.bmp");
   ASSERT_TRUE(mini);
-  EXPECT_EQ(map->at(525, 5), kRed);
-  EXPECT_EQ(map->at(525 + 8, 5 + 7), kRed);
-  EXPECT_EQ(map->at(525 + 2, 5 + 2), mini->at(3, 0));
-  EXPECT_EQ(map->at(525 + 15, 5 + 10), mini->at(0, 0));  // cell (30, 20), unexplored
+  EXPECT_EQ(std::tuple(map->at(525, 5), map->at(525 + 8, 5 + 7), map->at(525 + 2, 5 + 2),
+                       map->at(525 + 15, 5 + 10)),  // the last: cell (30, 20), unexplored
+            std::tuple(kRed, kRed, mini->at(3, 0), mini->at(0, 0)));
 
   // The rectangle while dragging, then the selected units' pictures in the panel.
-  EXPECT_EQ(band->at(170, 200), kRed);
-  EXPECT_EQ(band->at(340, 300), kRed);
+  EXPECT_EQ(std::tuple(band->at(170, 200), band->at(340, 300)), std::tuple(kRed, kRed));
   EXPECT_NE(selected->at(170, 200), kRed);
   // Column by column: the worker at (6, 6) takes slot 0, the soldier at
   // (8, 7) slot 1, each drawn in its panel cell.
