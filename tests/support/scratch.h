@@ -33,26 +33,19 @@ class ScratchTree {
   std::filesystem::path previous_directory_;
 };
 
-// A headless backend installed for the test's lifetime.
+// A headless backend installed for its lifetime: a virtual clock that
+// starts at 0 and moves only when told.
 class HeadlessScope {
  public:
   explicit HeadlessScope(platform::HeadlessOptions options = {});
   ~HeadlessScope();
   platform::HeadlessBackend& backend() { return *backend_; }
+  void Advance(std::uint64_t ms) { backend_->AdvanceClock(ms); }
 
  private:
   std::unique_ptr<platform::HeadlessBackend> backend_;
 };
-
-// A virtual clock for timed behaviour: starts at 0 and moves only when told.
-class Clock {
- public:
-  Clock() : scope_(platform::HeadlessOptions{}) {}
-  void Advance(std::uint64_t ms) { scope_.backend().AdvanceClock(ms); }
-
- private:
-  HeadlessScope scope_;
-};
+using Clock = HeadlessScope;
 
 // The program's window (with a window procedure that only closes), the
 // display and the input devices, as start-up makes them; released after.

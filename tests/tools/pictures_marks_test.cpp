@@ -2,8 +2,6 @@
 // and the arrows, each pointing its way.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "pictures/marks_layout.h"
 #include "pictures/palette.h"
 #include "pictures/projectile_layout.h"

@@ -3,9 +3,7 @@
 // three sides apart.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
-#include <vector>
 
 #include "pictures/minimap_layout.h"
 #include "pictures/palette.h"
