@@ -115,26 +115,4 @@ TEST(PicturePlaces, EveryPlaceLiesInsideItsSheetAloneAndHoldsAPicture) {
   EXPECT_GE(sheets_with_places, 10);
 }
 
-// Each sheet is written enlarged by a whole factor, at least three and
-// enough for the labels of a narrow one, each place outlined.
-TEST(PictureContactSheet, WritesOneEnlargedOutlinedCopyPerSheet) {
-  const test::TempDirectory scratch;
-  const fs::path directory = scratch.path() / "contact";
-  ASSERT_TRUE(pictures::WriteContactSheets(directory.string(), test::DrawnSheets()));
-  for (const pictures::Sheet& sheet : test::DrawnSheets()) {
-    const fs::path file = directory / (fs::path(sheet.file_name).stem().string() + "_contact.bmp");
-    const auto written = platform::LoadBitmapFile(file.string());
-    ASSERT_TRUE(written) << file;
-    EXPECT_GE(written->width, sheet.image.width * 3) << file;
-    EXPECT_EQ(written->width % sheet.image.width, 0) << "whole pixels: " << file;
-    if (sheet.file_name == "mini.bmp") {
-      EXPECT_GE(written->width, 300);
-    }
-    // The outline of the ball's place, one pixel outside its enlarged square.
-    if (sheet.file_name == "little_sprites.bmp") {
-      EXPECT_EQ(std::pair(written->at(2, 2), written->at(15, 15)), std::pair(0xFFFF00u, 0xFFFF00u));
-    }
-  }
-}
-
 }  // namespace
