@@ -1,5 +1,5 @@
-// Surfaces: null ones, locks, sizes and the flipping chain (fills and blits
-// are checked against a reference in the blit kernels' tests).
+// Surfaces: null ones, locks and the flipping chain (fills and blits are
+// checked against a reference in the blit kernels' tests).
 #include "platform/ddraw.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,6 @@ class Surfaces : public ::testing::Test {
   static std::uint16_t At(LPDIRECTDRAWSURFACE s, int x, int y) { return s.get()->PixelAt(x, y); }
 
   test::SurfaceFactory factory;
-  IDirectDraw* dd = factory.dd();
 };
 
 TEST_F(Surfaces, NullSurfacesAreRefusedNotFollowed) {
@@ -57,22 +56,6 @@ TEST_F(Surfaces, LockGivesPitchAndBlocksBlitsUntilUnlocked) {
   EXPECT_EQ(s->Unlock(nullptr), DD_OK);
   EXPECT_EQ(s->Unlock(nullptr), DDERR_NOTLOCKED);
   EXPECT_EQ(At(s, 4, 2), 0x7777);
-}
-
-TEST_F(Surfaces, SurfaceSizesOutsideTheLimitsAreRefused) {
-  DDSURFACEDESC desc{};
-  desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
-  desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN;
-  LPDIRECTDRAWSURFACE s;
-  desc.dwWidth = 0;
-  desc.dwHeight = 10;
-  EXPECT_EQ(dd->CreateSurface(&desc, &s, nullptr), DDERR_INVALIDPARAMS);
-  desc.dwWidth = 100000;
-  EXPECT_EQ(dd->CreateSurface(&desc, &s, nullptr), DDERR_INVALIDPARAMS);
-  desc.dwFlags = DDSD_CAPS;
-  desc.dwWidth = 10;
-  EXPECT_EQ(dd->CreateSurface(&desc, &s, nullptr), DDERR_INVALIDPARAMS);
-  EXPECT_EQ(dd->SetDisplayMode(800, 600, 16), DDERR_INVALIDMODE);
 }
 
 TEST(FlippingChain, FlipShowsTheBackBufferAndOnlyThePrimaryFlips) {

@@ -1,4 +1,4 @@
-// The input devices: set-up checks, acquisition, record reads, key states.
+// The input devices: record reads and key states.
 #include "platform/dinput.h"
 
 #include <gtest/gtest.h>
@@ -49,20 +49,6 @@ class Devices : public ::testing::Test {
   LPDIRECTINPUTDEVICE8 mouse = nullptr;
   LPDIRECTINPUTDEVICE8 keyboard = nullptr;
 };
-
-TEST_F(Devices, DevicesNeedTheirFormatBeforeTheyCanBeAcquired) {
-  EXPECT_EQ(mouse->Acquire(), DIERR_INVALIDPARAM);
-  EXPECT_EQ(mouse->SetDataFormat(&c_dfDIKeyboard), DIERR_INVALIDPARAM);
-  ASSERT_EQ(mouse->SetDataFormat(&c_dfDIMouse), DI_OK);
-  EXPECT_EQ(mouse->Acquire(), DI_OK);
-  EXPECT_EQ(mouse->Acquire(), S_FALSE);
-  DIPROPDWORD size{{20, 16, 0, DIPH_DEVICE}, 16};
-  EXPECT_EQ(mouse->SetProperty(DIPROP_BUFFERSIZE, &size.diph), DI_OK);
-  EXPECT_EQ(mouse->SetCooperativeLevel(nullptr, DISCL_EXCLUSIVE | DISCL_FOREGROUND),
-            DIERR_INVALIDPARAM);
-  LPDIRECTINPUTDEVICE8 unknown;
-  EXPECT_EQ(di->CreateDevice(IID_IDirectInput8A, &unknown, nullptr), DIERR_DEVICENOTREG);
-}
 
 // Negative motion reads back as a negative int. Once a poll's worth is
 // waiting, diagonal motion is merged; the button keeps its place.

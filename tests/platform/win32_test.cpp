@@ -64,18 +64,4 @@ TEST_F(Window, CloseDestroysTheWindowAndQuitComesAfterEveryOtherMessage) {
   EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
 }
 
-TEST(Clock, HeadlessTimeAdvancesPerFrameAndSlowlyWhileWaiting) {
-  platform::HeadlessOptions options;
-  options.frame_ms = 25;
-  test::HeadlessScope headless(options);
-  const DWORD start = GetTickCount();
-  headless.backend().Present(std::vector<std::uint16_t>(640 * 480).data(), 1280);
-  EXPECT_EQ(GetTickCount() - start, 25UL);
-  // A loop that waits for time to pass without drawing still gets there.
-  const DWORD before = GetTickCount();
-  while (GetTickCount() - before < 3) {
-  }
-  EXPECT_EQ(headless.backend().frames(), 1);
-}
-
 }  // namespace
