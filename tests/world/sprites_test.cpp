@@ -11,7 +11,6 @@
 #include "support/world.h"
 #include "ui/selection.h"
 #include "units/cHumanoide.h"
-#include "units/cPaysan.h"
 #include "units/combat.h"
 
 namespace {
@@ -48,10 +47,10 @@ TEST_F(Registry, FootprintsFillAndLeaveExactlyTheirCellsAndTakeOccupiedOnes) {
 }
 
 TEST_F(Registry, KindsASideCannotHaveAreRefusedWithTheirText) {
-  EXPECT_EQ(AjouterSprite(HUMAN, OHALL, 1, 1), nullptr);
-  EXPECT_EQ(AjouterSprite(ORC, MONK, 1, 1), nullptr);
-  EXPECT_EQ(AjouterSprite(NEUTRE, HERBE1, 1, 1), nullptr);
-  EXPECT_EQ(AjouterSprite(static_cast<RACE>(7), MINEO, 1, 1), nullptr);
+  for (const auto& [race, kind] :
+       {std::pair{HUMAN, OHALL}, {ORC, MONK}, {NEUTRE, HERBE1}, {static_cast<RACE>(7), MINEO}}) {
+    EXPECT_EQ(AjouterSprite(race, kind, 1, 1), nullptr);
+  }
   EXPECT_EQ(tree.Log("Fatal_Errors.txt"),
             "sprites cSprite* AjouterSprite(RACE Race,DECOR Nom,int x,int y, bool LOAD) : \n"
             "        DECOR is not valid for HUMAINS\n"
@@ -74,18 +73,6 @@ TEST_F(Registry, FarmsRaiseFoodForGoodAndEveryHumanRaisesTheNeed) {
   EXPECT_EQ(std::tie(Food, FoodNeeded), std::make_tuple(200, 40));
 }
 
-TEST_F(Registry, WorkersRememberTheFirstHallOfTheirSide) {
-  Add(HUMAN, HALL2, 40, 40);
-  auto* early = static_cast<cPaysan*>(Add(HUMAN, PAYSA, 1, 1));
-  Add(HUMAN, HALL1, 10, 20);
-  Add(HUMAN, HALL1, 30, 20);  // the newest is first in the list
-  Add(ORC, OHALL, 50, 60);
-  auto* peon = static_cast<cPaysan*>(Add(HUMAN, PAYSA, 2, 1));
-  auto* orc = static_cast<cPaysan*>(Add(ORC, OPAYS, 3, 1));
-  EXPECT_EQ(std::tie(early->XHall, early->YHall, peon->XHall, peon->YHall, orc->XHall, orc->YHall),
-            std::make_tuple(0, 0, 30, 20, 50, 60));
-}
-
 // Every side's attacker lists are cleared: an attacker that took a target of
 // its own side and moved on leaves that list too.
 TEST_F(Registry, RemovalClearsAttackersTargetsAndTheSelection) {
@@ -106,9 +93,8 @@ TEST_F(Registry, RemovalClearsAttackersTargetsAndTheSelection) {
   b->AssignerTache(ATTACK, a);                        // of its own side
   b->AssignerTache(ATTACK, Add(ORC, OGUER, 12, 10));  // moves on without letting go
   RemovecSprite(b);
-  EXPECT_EQ(a->ListOfPeopleWhoAttackMe, nullptr);
-  EXPECT_EQ(SelectedSprites[1], nullptr);
-  EXPECT_EQ(GetSelectedSprite(), a);
+  EXPECT_EQ(std::tuple(a->ListOfPeopleWhoAttackMe, SelectedSprites[1], GetSelectedSprite()),
+            std::tuple(nullptr, nullptr, a));
 }
 
 // A sprite that records its steps and removes another, or itself, when it
@@ -136,15 +122,15 @@ TEST_F(Registry, TheWorldStepSurvivesRemovalsOfOthersAndOfItself) {
   sprite_lists[HUMAN] = a, sprite_counts[HUMAN] = 3;
   WorldStep();
   EXPECT_EQ(steps, (std::vector<std::string>{"a", "c", "a fights"}));
-  EXPECT_EQ(List(HUMAN), (std::vector<cSprite*>{a}));
-  EXPECT_EQ(sprite_counts[HUMAN], 1);
+  EXPECT_EQ(std::tuple(List(HUMAN), sprite_counts[HUMAN]), std::tuple(std::vector<cSprite*>{a}, 1));
 }
 
 TEST_F(Registry, WoundsKillBelowOneAndAlarmTheOrcsForTheirBuildings) {
   under_attack = false;
   cSprite* soldier = Add(ORC, OGUER, 1, 1);
-  EXPECT_EQ(std::tuple(soldier->Blesser(149), under_attack), std::tuple(false, false));
+  EXPECT_FALSE(soldier->Blesser(149));  // one hit point left
   EXPECT_TRUE(soldier->Blesser(1));
+  EXPECT_FALSE(under_attack);
   EXPECT_FALSE(Add(ORC, OFARM, 5, 5)->Blesser(5));
   EXPECT_TRUE(under_attack);
 }

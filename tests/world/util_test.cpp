@@ -82,11 +82,7 @@ TEST_F(UtilTest, OnlyEmptyGrassInsideTheMapIsFreeAndAZoneOnlyWhenAllItsCellsAre)
 // The ring of a 2 x 2 rectangle at (10, 10) is x 9..12 by y 9..12. Each case
 // leaves free the cell to find and cells that a wrong order would take first.
 TEST_F(UtilTest, RingSearchScansTopRightBottomThenLeft) {
-  struct Case {
-    std::vector<Cell> grass;
-    Cell expected;
-  };
-  const Case cases[] = {
+  const std::pair<std::vector<Cell>, Cell> cases[] = {
       {{{12, 11}}, {12, 11}},                              // the only free cell
       {{{11, 9}, {10, 9}, {12, 10}, {9, 10}}, {10, 9}},    // top row, left to right
       {{{12, 9}, {9, 11}, {9, 12}}, {12, 9}},              // the top-right corner
@@ -96,17 +92,17 @@ TEST_F(UtilTest, RingSearchScansTopRightBottomThenLeft) {
       {{{9, 12}, {9, 11}, {9, 10}}, {9, 12}},              // the bottom-left corner
       {{{9, 11}, {9, 10}}, {9, 10}},                       // left column, downward
   };
-  for (const Case& c : cases) {
-    OnlyGrassAt(c.grass);
-    EXPECT_EQ(Around(10, 10, 2, 2), c.expected);
+  for (const auto& [grass, expected] : cases) {
+    OnlyGrassAt(grass);
+    EXPECT_EQ(Around(10, 10, 2, 2), expected);
   }
   OnlyGrassAt({{10, 10}, {11, 11}, {13, 10}, {10, 13}});  // inside and past the ring
   int x = 10, y = 10;
   EXPECT_FALSE(TrouverPlaceAutour(x, y, 2, 2));
   EXPECT_EQ(Cell(x, y), Cell(10, 10));
-}
 
-TEST_F(UtilTest, RingSearchSkipsRingCellsOutsideTheMap) {
+  // Ring cells outside the map are skipped.
+  test::GrassMap(32, 28);
   EXPECT_EQ(Around(0, 0, 2, 2), Cell(2, 0));  // the top row and the left column are off
 
   test::GrassMap(128, 128);  // the right column and the bottom row are off the grids
@@ -114,7 +110,7 @@ TEST_F(UtilTest, RingSearchSkipsRingCellsOutsideTheMap) {
   EXPECT_EQ(Around(126, 126, 2, 2), Cell(125, 126));
   test::Occupy(125, 126);
   test::Occupy(125, 127);
-  int x = 126, y = 126;
+  x = 126, y = 126;
   EXPECT_FALSE(TrouverPlaceAutour(x, y, 2, 2));
 }
 
@@ -131,9 +127,9 @@ TEST_F(UtilTest, NearestRingCellTiesGoToSmallerXThenSmallerY) {
   int rx = 0, ry = 0;
   EXPECT_FALSE(TrouverPlaceProche(25, 21, 20, 20, 3, 3, rx, ry));
   EXPECT_EQ(Cell(rx, ry), Cell(19, 19)) << "the top-left corner when none is free";
-}
 
-TEST_F(UtilTest, NearestRingCellSkipsCellsOutsideTheMapAndReachesTheFarSideOfLargeRectangles) {
+  // Cells outside the map are skipped; the far side of large rectangles is
+  // reached.
   test::GrassMap(128, 128);
   // In the bottom-right corner its right column and bottom row are off the grids.
   EXPECT_EQ(Nearest(127, 120, 125, 125, 3, 3), Cell(127, 124));
