@@ -39,10 +39,7 @@ GameRun GameTree::Run(const std::string& arguments) const {
   const std::string command = "cd '" + (root() / "bin").string() + "' && ./quorvelnn " + arguments +
                               " > '" + log.string() + "' 2>&1";
   const int status = std::system(command.c_str());
-  GameRun run;
-  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.output = ReadBytes(log);
-  return run;
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(log)};
 }
 
 GameRun GameTree::RunScript(const std::string& script, long max_frames,

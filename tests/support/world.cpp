@@ -33,11 +33,8 @@ void Occupy(int x, int y) {
 void ResetWorldTo(int width, int height) {
   tx_map = ty_map = kMapCapacity;
   ResetWorld();
-  tx_map = width;
-  ty_map = height;
-  Money = Wood = MoneyOrc = WoodOrc = 0;
-  scroll_x = scroll_y = 0;
-  current_mission = 0;
+  tx_map = width, ty_map = height;
+  Money = Wood = MoneyOrc = WoodOrc = scroll_x = scroll_y = current_mission = 0;
 }
 
 WorldTest::WorldTest() {
@@ -46,12 +43,9 @@ WorldTest::WorldTest() {
   minimap_surface = surfaces.Make(kMapCapacity, kMapCapacity);
   minimap_compose_surface = surfaces.Make(kMapCapacity, kMapCapacity);
   mini_surface = surfaces.Make(6, 1);
-  for (int colour = 0; colour < 6; ++colour) {
-    mini_surface.get()->Pixels()[colour] = std::uint16_t(colour + 1);
-  }
+  for (int c = 0; c < 6; ++c) mini_surface.get()->Pixels()[c] = std::uint16_t(c + 1);
   ResetWorldTo(kMapCapacity, kMapCapacity);
-  Food = FoodNeeded = 0;
-  pDefToPlace = nullptr;
+  Food = FoodNeeded = 0, pDefToPlace = nullptr;
 }
 
 WorldTest::~WorldTest() {
