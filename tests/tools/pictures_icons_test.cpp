@@ -1,9 +1,13 @@
-// The icon sheet: a picture at every place a kind or a command names.
+// The panel's pictures: a picture at every place of the icon sheet that a
+// kind or a command names; the interface's training bar, which the game
+// cuts out of its corner at every width.
 #include <gtest/gtest.h>
 
 #include <utility>
 
 #include "pictures/icon_layout.h"
+#include "pictures/interface_layout.h"
+#include "pictures/palette.h"
 #include "tools/drawn_sheets.h"
 #include "world/sprites_defs.h"
 
@@ -46,6 +50,26 @@ TEST(PictureIcons, EveryKindAndModeFindsItsOwnPicture) {
   EXPECT_EQ(PictureAt(2, 2), Picture::kFlee);
   EXPECT_EQ(PictureAt(3, 2), Picture::kAggressive);
   EXPECT_EQ(PictureAt(5, 2), Picture::kReactive);
+}
+
+TEST(PictureInterface, TrainingBarFillShowsAtEveryWidthOverItsTrough) {
+  const platform::Image& ui = test::DrawnSheet("edit_game.bmp");
+  const pictures::Rect fill = pictures::interface_layout::kBarFill;
+  const pictures::Rect trough = pictures::interface_layout::kBarTrough;
+  EXPECT_EQ(trough.w, fill.w);
+  EXPECT_EQ(trough.h, fill.h);
+  for (int row = 0; row < fill.h; ++row) {
+    const std::uint32_t colour = ui.at(fill.x, fill.y + row);
+    EXPECT_NE(colour, pictures::palette::kBlack);
+    for (int x = fill.x; x < fill.Right(); ++x) {
+      ASSERT_EQ(ui.at(x, fill.y + row), colour) << "the fill is cut at any column";
+      EXPECT_NE(ui.at(trough.x + x, trough.y + row), colour) << "filled and empty look alike";
+    }
+  }
+  const pictures::Rect frame = pictures::interface_layout::kBarFrame;
+  EXPECT_GT(
+      test::CountOther(ui, {frame.x + 1, frame.y + 1, frame.w - 2, 1}, pictures::palette::kBlack),
+      frame.w - 4);
 }
 
 }  // namespace

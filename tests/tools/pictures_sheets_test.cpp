@@ -1,7 +1,7 @@
 // The generator's output as a whole: the files the game loads, their sizes,
 // their colours, the same bytes at every run; every place the game reads,
-// inside its sheet and holding a picture; and the contact sheets that label
-// those places.
+// inside its sheet and holding a picture; the grid of grass between the
+// buildings, the terrain tiles and the minimap's colours.
 #include <gtest/gtest.h>
 
 #include "support/files.h"
@@ -12,10 +12,12 @@
 #include <set>
 #include <string>
 
-#include "pictures/contact_sheet.h"
+#include "pictures/building_layout.h"
+#include "pictures/ground.h"
 #include "pictures/palette.h"
 #include "pictures/sheet_places.h"
 #include "pictures/sheets.h"
+#include "platform/bitmap_file.h"
 #include "tools/drawn_sheets.h"
 
 namespace {
@@ -113,6 +115,71 @@ TEST(PicturePlaces, EveryPlaceLiesInsideItsSheetAloneAndHoldsAPicture) {
     }
   }
   EXPECT_GE(sheets_with_places, 10);
+}
+
+// A 16-bit pixel widened back to 24 bits by repeating each channel's high bits.
+pictures::Colour Widened(std::uint16_t pixel) {
+  const unsigned r = pixel >> 11;
+  const unsigned g = (pixel >> 5) & 0x3F;
+  const unsigned b = pixel & 0x1F;
+  return ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
+}
+
+TEST(PicturePalette, EveryColourSurvivesTheSixteenBitDisplayAndStaysDistinct) {
+  const std::vector<pictures::Colour> colours = pictures::AllPaletteColours();
+  std::set<std::uint16_t> on_screen;
+  for (pictures::Colour c : colours) {
+    const std::uint16_t shown = platform::XrgbToRgb565(c);
+    EXPECT_EQ(Widened(shown), c) << std::hex << c;
+    EXPECT_TRUE(on_screen.insert(shown).second) << "merges with another colour: " << std::hex << c;
+  }
+  EXPECT_GT(colours.size(), 60u);
+  // Colours are snapped to the nearest that survives.
+  EXPECT_EQ(pictures::Exact565(0x7F7F7F), 0x7B7D7Bu);
+  EXPECT_EQ(pictures::Exact565(0x050302), 0x080400u) << "rounds rather than truncates";
+}
+
+// Between the places lies the sheet's own grass: no picture spills over.
+TEST(PictureBuildings, NothingSpillsOntoTheGridLines) {
+  for (const pictures::building_layout::SheetSize& size : pictures::building_layout::kSheets) {
+    const platform::Image& sheet = test::DrawnSheet(size.file_name);
+    for (int line = 0; line <= size.columns; ++line) {
+      const int x = std::min(line * pictures::building_layout::kPitch, sheet.width - 1);
+      for (int y = 0; y < sheet.height; ++y) {
+        ASSERT_EQ(sheet.at(x, y), pictures::GrassAt(x - 1, y - 1)) << size.file_name << " " << x;
+      }
+    }
+    for (int line = 0; line <= size.rows; ++line) {
+      const int y = std::min(line * pictures::building_layout::kPitch, sheet.height - 1);
+      for (int x = 0; x < sheet.width; ++x) {
+        ASSERT_EQ(sheet.at(x, y), pictures::GrassAt(x - 1, y - 1)) << size.file_name << " " << y;
+      }
+    }
+  }
+}
+
+// A key pixel in a tile would show a hole in the ground.
+TEST(PictureTerrain, TilesAreOpaque) {
+  const platform::Image& sheet = test::DrawnSheet("unit.bmp");
+  for (const pictures::Place& tile : pictures::PlacesIn("unit.bmp").places) {
+    EXPECT_EQ(test::CountOther(sheet, tile.rect, pictures::palette::kKey),
+              tile.rect.w * tile.rect.h)
+        << tile.label;
+  }
+}
+
+TEST(PictureMinimap, SixColoursAlongTheTopRow) {
+  const platform::Image& strip = test::DrawnSheet("mini.bmp");
+  EXPECT_EQ(strip.at(0, 0), pictures::palette::kBlack) << "unexplored";
+  std::set<std::uint32_t> colours;
+  for (int x = 0; x < 6; ++x) colours.insert(strip.at(x, 0));
+  EXPECT_EQ(colours.size(), 6u);
+  EXPECT_TRUE(test::OnRamp(pictures::palette::kFoliage, strip.at(2, 0)))
+      << "forest looks like the forest tiles";
+  auto red = [](std::uint32_t c) { return int(c >> 16) - int(c & 0xFF); };
+  EXPECT_GT(int(strip.at(3, 0) & 0xFF), int(strip.at(3, 0) >> 16)) << "human blue";
+  EXPECT_GT(red(strip.at(5, 0)), 80) << "orc red";
+  EXPECT_GT(int((strip.at(4, 0) >> 8) & 0xFF), int(strip.at(4, 0) & 0xFF) + 60) << "neutral gold";
 }
 
 }  // namespace
