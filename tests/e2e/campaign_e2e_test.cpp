@@ -16,15 +16,7 @@ using test::ShowsButton;
 using test::ShowsCentredText;
 using test::ShowsText;
 
-// Buttons of the menu and of the slot screens, at their centres.
-constexpr int kNewCampaign[] = {420, 210};
-constexpr int kPlay[] = {420, 260};
-constexpr int kLoad[] = {420, 310};
-constexpr int kSave[] = {420, 350};
-constexpr int kQuit[] = {420, 410};
-constexpr int kBriefingPlay[] = {550, 430};
-constexpr int kGameMenu[] = {612, 60};
-constexpr int kSlotBack[] = {540, 460};
+// The second slot's button and name on the slot screens.
 constexpr int kSlot2Button[] = {560, 170};
 constexpr int kSlot2Name[] = {340, 160};
 
@@ -38,13 +30,13 @@ TEST(CampaignEndToEnd, NewCampaignBriefingGameSaveQuitThenLoadAndPlayOn) {
   test::GameTree game;
   const Box name_box = test::BoxFor("NAME OF THE FILE");
   Script first;
-  first.At(3).Click(kNewCampaign[0], kNewCampaign[1]).At(first.frame() + 40).Shot("briefing");
-  first.Click(kBriefingPlay[0], kBriefingPlay[1]).Shot("game");
-  first.Click(kGameMenu[0], kGameMenu[1]).Click(kSave[0], kSave[1]).Shot("save_screen");
+  first.At(3).Click(420, 210).At(first.frame() + 40).Shot("briefing");  // NEW CAMPAIGN
+  first.Click(550, 430).Shot("game");                                   // PLAY
+  first.Click(612, 60).Click(420, 350).Shot("save_screen");             // MENU, SAVE
   first.Click(kSlot2Button[0], kSlot2Button[1]);
   first.Keys({DIK_V, DIK_A, DIK_L, DIK_E, DIK_SPACE, DIK_1}).Shot("typed");
   first.Keys({DIK_RETURN}).At(first.frame() + 2).Shot("saved");
-  first.Click(kSlotBack[0], kSlotBack[1]).Click(kQuit[0], kQuit[1]);
+  first.Click(540, 460).Click(420, 410);  // BACK, QUIT
   first.Click(test::BoxFor("DO YOU REALLY WANT TO QUIT THE GAME ?").OkCentre(), Box::kButtonRow);
   const test::GameRun run = game.RunScript(first.str());
   ASSERT_EQ(run.exit_code, 0) << run.output;
@@ -65,9 +57,9 @@ TEST(CampaignEndToEnd, NewCampaignBriefingGameSaveQuitThenLoadAndPlayOn) {
   EXPECT_TRUE(ShowsText(*saved, "VALE 1", kSlot2Name[0], kSlot2Name[1]));
 
   Script second;
-  second.At(3).Click(kLoad[0], kLoad[1]).Shot("load_screen");
+  second.At(3).Click(420, 310).Shot("load_screen");  // LOAD
   second.Click(kSlot2Button[0], kSlot2Button[1]);
-  second.Click(kPlay[0], kPlay[1]).At(second.frame() + 30).Shot("playing").Line("close");
+  second.Click(420, 260).At(second.frame() + 30).Shot("playing").Line("close");  // PLAY
   const test::GameRun again = game.RunScript(second.str());
   ASSERT_EQ(again.exit_code, 0) << again.output;
 

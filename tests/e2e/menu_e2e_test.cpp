@@ -3,6 +3,8 @@
 // scripts and pictures, the frame limit.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/dinput.h"
 #include "support/e2e.h"
 #include "support/run_game.h"
@@ -40,14 +42,13 @@ TEST(MenuEndToEnd, IntroMenuBoxesAndQuit) {
 
   // The menu: its four buttons, framed and labelled, no PLAY before a game,
   // and the cursor where it starts.
-  const struct {
-    const char* label;
-    int x, y, width;
-  } kButtons[] = {{"NEW CAMPAIGN", 320, 200, 200},
-                  {"LOAD", 380, 300, 80},
-                  {"SAVE", 380, 340, 80},
-                  {"QUIT", 380, 400, 80}};
-  for (const auto& b : kButtons) EXPECT_TRUE(test::ShowsButton(*menu, b.label, b.x, b.y, b.width));
+  const std::tuple<const char*, int, int, int> buttons[] = {{"NEW CAMPAIGN", 320, 200, 200},
+                                                            {"LOAD", 380, 300, 80},
+                                                            {"SAVE", 380, 340, 80},
+                                                            {"QUIT", 380, 400, 80}};
+  for (const auto& [label, x, y, width] : buttons) {
+    EXPECT_TRUE(test::ShowsButton(*menu, label, x, y, width));
+  }
   EXPECT_TRUE(test::ShowsPicture(*menu, "menu.bmp", 320, 250, 201, 21, 320, 250));
   EXPECT_TRUE(test::ShowsCursor(*menu, 320, 200));
 

@@ -10,6 +10,7 @@
 #include "frame/ddutil.h"
 #include "frame/dix.h"
 #include "support/scratch.h"
+#include "support/surfaces.h"
 
 namespace {
 
@@ -22,8 +23,7 @@ class Font : public ::testing::Test {
     CreateOffscreenSurface(lpDD, 640, 48, &font_surface);
     for (int code = 0; code < 120; ++code) {
       RECT cell{(code % 40) * 16, (code / 40) * 16, (code % 40) * 16 + 16, (code / 40) * 16 + 16};
-      DDBLTFX fx{sizeof(DDBLTFX), DWORD(code)};
-      font_surface->Blt(&cell, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+      test::Fill(font_surface, std::uint16_t(code), &cell);
     }
     Clear();
   }
@@ -31,10 +31,7 @@ class Font : public ::testing::Test {
     font_surface->Release();
     font_surface = nullptr;
   }
-  static void Clear() {
-    DDBLTFX fx{sizeof(DDBLTFX), 0xFFFF};
-    lpDDSBack->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
-  }
+  static void Clear() { test::Fill(lpDDSBack, 0xFFFF); }
   static std::uint16_t At(int x, int y) { return lpDDSBack.get()->PixelAt(x, y); }
 
   test::ScratchTree tree;

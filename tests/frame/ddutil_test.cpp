@@ -85,8 +85,7 @@ TEST_F(Bitmaps, ColourMatchReadsTheTopLeftPixelAndLeavesItAlone) {
 
 TEST(DrawRectangle, OutlineCoversBothCornersInRed) {
   test::Machine machine;
-  DDBLTFX fx{sizeof(DDBLTFX), 0};
-  lpDDSBack->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+  test::Fill(lpDDSBack, 0);
   Draw_Rectangle(lpDDSBack, 10, 10, 20, 15);
   IDirectDrawSurface& back = *lpDDSBack.get();
   int red = 0;

@@ -12,6 +12,7 @@
 #include "platform/dinput.h"
 #include "support/recording_zone.h"
 #include "support/scratch.h"
+#include "support/surfaces.h"
 
 namespace {
 
@@ -143,8 +144,7 @@ TEST(Cursor, DrawsOnlyTheRowsLeftOnTheScreen) {
   tree.WritePicture("cursor001.bmp", arrow);
   test::Machine machine;
   ChargerSouris();
-  DDBLTFX fx{sizeof(DDBLTFX), 0};
-  lpDDSBack->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+  test::Fill(lpDDSBack, 0);
   mouse_x = 630;
   mouse_y = 470;
   Afficher_Souris();

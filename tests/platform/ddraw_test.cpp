@@ -16,13 +16,8 @@ class Surfaces : public ::testing::Test {
   LPDIRECTDRAWSURFACE Make(int width, int height, std::uint16_t fill = 0) {
     LPDIRECTDRAWSURFACE s = factory.Make(width, height);
     EXPECT_TRUE(s);
-    Fill(s, nullptr, fill);
+    test::Fill(s, fill);
     return s;
-  }
-
-  static HRESULT Fill(LPDIRECTDRAWSURFACE s, RECT* rect, std::uint16_t colour) {
-    DDBLTFX fx{sizeof(DDBLTFX), colour};
-    return s->Blt(rect, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
   }
 
   static std::uint16_t At(LPDIRECTDRAWSURFACE s, int x, int y) { return s.get()->PixelAt(x, y); }
@@ -51,7 +46,7 @@ TEST_F(Surfaces, LockGivesPitchAndBlocksBlitsUntilUnlocked) {
   EXPECT_TRUE(desc.lPitch >= 10 && desc.lPitch % 2 == 0) << desc.lPitch;
   auto* bytes = static_cast<unsigned char*>(desc.lpSurface);
   *reinterpret_cast<std::uint16_t*>(bytes + 2 * desc.lPitch + 4 * 2) = 0x7777;
-  EXPECT_EQ(Fill(s, nullptr, 1), DDERR_SURFACEBUSY);
+  EXPECT_EQ(test::Fill(s, 1), DDERR_SURFACEBUSY);
   EXPECT_EQ(s->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr), DDERR_SURFACEBUSY);
   EXPECT_EQ(s->Unlock(nullptr), DD_OK);
   EXPECT_EQ(s->Unlock(nullptr), DDERR_NOTLOCKED);
@@ -72,8 +67,7 @@ TEST(FlippingChain, FlipShowsTheBackBufferAndOnlyThePrimaryFlips) {
   DDSCAPS caps{DDSCAPS_BACKBUFFER};
   ASSERT_EQ(primary->GetAttachedSurface(&caps, &back), DD_OK);
   EXPECT_EQ(back.get()->Width(), 640);
-  DDBLTFX fx{sizeof(DDBLTFX), 0x1234};
-  back->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+  test::Fill(back, 0x1234);
   ASSERT_EQ(primary->Flip(nullptr, DDFLIP_WAIT), DD_OK);
   EXPECT_EQ(
       std::tuple(headless.backend().frames(), headless.backend().last_frame()[639 + 479 * 640],

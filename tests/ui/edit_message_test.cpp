@@ -28,17 +28,13 @@ class PanelMessage : public ::testing::Test {
     InitDefUnits();
     InitEdit();
     font_surface = surfaces.Make(640, 48);
-    Fill(font_surface, kInk);
-    Fill(lpDDSBack, kWhite);
+    test::Fill(font_surface, kInk);
+    test::Fill(lpDDSBack, kWhite);
   }
   ~PanelMessage() override {
     FreeEdit();
     FreeDefUnits();
     font_surface = nullptr;
-  }
-  static void Fill(LPDIRECTDRAWSURFACE s, std::uint16_t colour) {
-    DDBLTFX fx{sizeof(DDBLTFX), colour};
-    s->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
   }
   // A pixel inside the first letter of a text drawn at (530, 150).
   static bool Shown() { return lpDDSBack.get()->PixelAt(535, 155) == kInk; }
@@ -63,7 +59,7 @@ TEST_F(PanelMessage, ShowsUntilItsTimeIsOverAndGoesAtTheFirstDrawingAfter) {
   Advance(1999);
   message.Afficher(lpDDSBack);
   EXPECT_TRUE(Shown());
-  Fill(lpDDSBack, kWhite);
+  test::Fill(lpDDSBack, kWhite);
   Advance(1);
   message.Afficher(lpDDSBack);
   EXPECT_EQ(std::tuple(Shown(), bool(message.text)), std::tuple(false, false));
@@ -78,7 +74,7 @@ TEST_F(PanelMessage, OnlyTheHallsPanelDrawsAndTimesOutItsMessage) {
         << GetStringFromDECOR(kind);
   }
   for (DECOR kind : {HALL1, OHALL}) {
-    Fill(lpDDSBack, kWhite);
+    test::Fill(lpDDSBack, kWhite);
     DescEditOf(kind)->message.SetMessage("NO FOOD", 530, 150, 2000);
     DescEditOf(kind)->Afficher();
     EXPECT_TRUE(Shown()) << GetStringFromDECOR(kind);

@@ -111,9 +111,9 @@ TEST_F(Training, OrcTrainingPaysFromTheOrcTreasuryAndSendsTheUnitToItsRallyCell)
   Steps(101);
   auto* peon = dynamic_cast<cHumanoide*>(At(9, 9));
   ASSERT_NE(peon, nullptr);
-  EXPECT_EQ(std::tie(MoneyOrc, WoodOrc, Money, FoodNeeded), std::make_tuple(0, 0, 1000, 0));
-  EXPECT_EQ(std::tie(hall->Tache, peon->Present_In_Initial_Map, peon->Ordre, peon->XObjectif),
-            std::make_tuple(SANS_TACHE, true, GOTO, 20));
+  EXPECT_EQ(std::tie(MoneyOrc, WoodOrc, Money, FoodNeeded, hall->Tache,
+                     peon->Present_In_Initial_Map, peon->Ordre, peon->XObjectif),
+            std::make_tuple(0, 0, 1000, 0, SANS_TACHE, true, GOTO, 20));
 }
 
 // A tower at (20, 20), 2 x 2 cells: its square runs from 18 to 23 both ways.

@@ -48,11 +48,10 @@ TEST_F(Workers, TwoGoldTripsBring200WithFourSecondsHiddenAtEachEnd) {
     const auto [cell, gold, ms] = stays[i];
     EXPECT_TRUE(i % 2 == 0 ? IsAdjacent(cell.first, cell.second, 20, 10, 3, 3)
                            : IsAdjacent(cell.first, cell.second, 10, 10, 4, 4));
-    EXPECT_EQ(gold, 100 * int((i + 1) / 2));
-    EXPECT_EQ(ms, 4000);
+    EXPECT_EQ(std::tuple(gold, ms), std::tuple(100 * int((i + 1) / 2), 4000));
   }
-  EXPECT_EQ(std::tie(Money, MoneyOrc), std::make_tuple(200, 0));
-  EXPECT_EQ(At(w->Px, w->Py), w);  // hidden, but still on its cell
+  // Hidden, but still on its cell.
+  EXPECT_EQ(std::tuple(Money, MoneyOrc, At(w->Px, w->Py)), std::tuple(200, 0, w));
 }
 
 // A human worker steps every 60 ms: beside the mine it goes in only more than
@@ -70,9 +69,8 @@ TEST_F(Workers, AHarvesterArrivesMoreThanItsStepIntervalLessTenAfterItsLastStep)
     worker->dwLastMove = GetTickCount();
   }
   Frame(50);
-  EXPECT_FALSE(w->InMine);
-  EXPECT_EQ(std::tie(shut_in->Tache, shut_in->TacheRecolte, shut_in->Ordre),
-            std::make_tuple(SANS_TACHE, SANS_TACHE, WAIT));
+  EXPECT_EQ(std::tuple(w->InMine, shut_in->Tache, shut_in->TacheRecolte, shut_in->Ordre),
+            std::tuple(false, SANS_TACHE, SANS_TACHE, WAIT));
   Frame(1);
   EXPECT_TRUE(w->InMine);
   // Choosing a building leaves it hidden in the mine, the harvest kept.

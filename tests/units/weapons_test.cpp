@@ -46,8 +46,8 @@ TEST_F(Projectiles, OverSixtyFourPixelsABallTakesSixteenStepsAndAnArrowEleven) {
 
   gunner->myweapon = WeaponOfType(ARROW);
   LaunchWeapon(gunner, target);
-  EXPECT_EQ(StepsToLand(), 11);
-  EXPECT_EQ(target->PointsDeVie, full - 25);
+  const int steps = StepsToLand();
+  EXPECT_EQ(std::tuple(steps, target->PointsDeVie), std::tuple(11, full - 25));
 }
 
 // A shot hits only a target standing where it stood when the shot was fired,
