@@ -1,4 +1,5 @@
-// Loading pictures (good, missing and damaged files), colour keys, outlines.
+// Loading pictures (good, missing and damaged files), outlines, points in
+// rectangles (colour keys are seen end to end, in every keyed picture).
 #include "frame/ddutil.h"
 
 #include <gtest/gtest.h>
@@ -68,19 +69,6 @@ TEST_F(Bitmaps, MissingAndDamagedFilesGiveNoSurfaceAndNoLog) {
   }
   EXPECT_FALSE(std::filesystem::exists("output/directX_errors.txt"));
   EXPECT_FALSE(std::filesystem::exists("output/Fatal_Errors.txt"));
-}
-
-// And copying from or into nothing fails.
-TEST_F(Bitmaps, ColourMatchReadsTheTopLeftPixelAndLeavesItAlone) {
-  tree.WritePicture("good.bmp", Checker());
-  LPDIRECTDRAWSURFACE s = Load("good.bmp");
-  EXPECT_EQ(DDCopyBitmap(nullptr, nullptr, 0, 0, 0, 0), E_FAIL);
-  EXPECT_EQ(DDCopyBitmap(s, nullptr, 0, 0, 0, 0), E_FAIL);
-  EXPECT_EQ(DDColorMatch(s, CLR_INVALID), 0xF81FUL);
-  EXPECT_EQ(DDColorMatch(s, RGB(0, 0, 255)), 0x001FUL);
-  EXPECT_EQ(s.get()->PixelAt(0, 0), 0xF81F);
-  EXPECT_EQ(DDColorMatch(nullptr, CLR_INVALID), CLR_INVALID);
-  ASSERT_EQ(DDSetColorKey(s, CLR_INVALID), DD_OK);
 }
 
 TEST(DrawRectangle, OutlineCoversBothCornersInRed) {
