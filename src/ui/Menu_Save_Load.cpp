@@ -105,7 +105,6 @@ void SaveInSlot(int i, char* text) {
 
 void LoadSlot(int i) {
   if (!slot_names[std::size_t(i)]) return;
-  CloseBoxOverGame();
   ResetWorld();
   LoadGame(SlotFileName(i));
   InitMiniMap();

@@ -61,7 +61,7 @@ void AfficherIntro() {
                 lpDDSBack->Blt(nullptr, intro_surface, nullptr, DDBLT_WAIT, nullptr));
   FlipScreen();
   const DWORD start = GetTickCount();
-  while (TicksBetween(start, GetTickCount()) <= kIntroMs) {
+  while (TicksBetween(start, GetTickCount()) < kIntroMs) {
   }
 }
 
@@ -72,7 +72,6 @@ void InitMenu() {
 }
 
 void Menu_NewCampaign() {
-  CloseBoxOverGame();
   StartMission1();
   game_running = true;
   main_menu_zone->Close();
@@ -107,12 +106,7 @@ void Menu_Save() {
   }
 }
 
-void CloseBoxOverGame() {
-  if (Zone_Interactive* box = game_zone->Get_Child()) box->Close();
-}
-
 void PlayMapFile(const char* path) {
-  CloseBoxOverGame();
   ResetWorld();
   LoadGame(path);
   InitMiniMap();
