@@ -105,6 +105,7 @@ void SaveInSlot(int i, char* text) {
 
 void LoadSlot(int i) {
   if (!slot_names[std::size_t(i)]) return;
+  CloseBoxOverGame();
   ResetWorld();
   LoadGame(SlotFileName(i));
   InitMiniMap();

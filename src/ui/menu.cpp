@@ -72,6 +72,7 @@ void InitMenu() {
 }
 
 void Menu_NewCampaign() {
+  CloseBoxOverGame();
   StartMission1();
   game_running = true;
   main_menu_zone->Close();
@@ -106,7 +107,12 @@ void Menu_Save() {
   }
 }
 
+void CloseBoxOverGame() {
+  if (Zone_Interactive* box = game_zone->Get_Child()) box->Close();
+}
+
 void PlayMapFile(const char* path) {
+  CloseBoxOverGame();
   ResetWorld();
   LoadGame(path);
   InitMiniMap();

@@ -30,6 +30,9 @@ void Menu_Load();
 // SAVE: the save screen over the menu, or "NO GAME TO SAVE" without a game.
 void Menu_Save();
 
+// A new game must not open under the box the last one left over the game
+// screen (a VICTORY box would skip its first mission): closes it.
+void CloseBoxOverGame();
 // Plays a map file in the game screen, as a loaded game; PLAY joins the
 // menu. The port's way for map authors to try their maps.
 void PlayMapFile(const char* path);

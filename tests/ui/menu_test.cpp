@@ -61,14 +61,14 @@ class Campaign : public test::WorldTest {
 };
 
 // During a game NEW CAMPAIGN starts again from mission 1's briefing,
-// without asking; a box left over the game screen stays there.
+// without asking, and closes the box the last game left.
 TEST_F(Campaign, NewCampaignRestartsMission1AndAddsPlayEachTime) {
   MakeMission1File(3);
   current_mission = 2;
   game_running = true;
   box_message->Show("VICTORY", game_zone, NextMission);
   Menu_NewCampaign();
-  EXPECT_EQ(game.Get_Child(), box_message);
+  EXPECT_EQ(game.Get_Child(), nullptr);
   EXPECT_EQ(current_zone, scenario_zone);
   EXPECT_EQ(scenario_zone->Text(), "ONE");
   EXPECT_EQ(std::tuple(current_mission, sprite_counts[ORC], PlayButtons()), std::tuple(1, 3, 1));
