@@ -13,7 +13,6 @@ class Icone {
  public:
   Icone(IconAction action, std::uint32_t x, std::uint32_t y, std::uint32_t width,
         std::uint32_t height);
-  virtual ~Icone() = default;
 
   // Runs the action and returns true when (px, py), in zone coordinates, lies on the icon.
   virtual bool Is_Clicked(unsigned px, unsigned py);
@@ -23,6 +22,7 @@ class Icone {
   virtual void SignalClick(int x, int y);
   virtual void Execute();
   virtual int Get_Text_Width();
+  virtual ~Icone() = default;
 
   std::uint32_t Get_X() const { return x; }
   std::uint32_t Get_Y() const { return y; }

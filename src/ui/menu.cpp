@@ -61,7 +61,7 @@ void AfficherIntro() {
                 lpDDSBack->Blt(nullptr, intro_surface, nullptr, DDBLT_WAIT, nullptr));
   FlipScreen();
   const DWORD start = GetTickCount();
-  while (TicksBetween(start, GetTickCount()) <= kIntroMs) {
+  while (TicksBetween(start, GetTickCount()) < kIntroMs) {
   }
 }
 

@@ -1,7 +1,8 @@
 // The orc side in the real program: a human archer shoots an orc farm of the
 // map; two idle orc soldiers are sent against it, the tower kills it, and orc
 // workers leave their gold to raise the farm again. F1 on the selected
-// archer, held, and F2 show it in the logs.
+// archer, held, and F2 show it in the logs. Archers ordered onto a farm with
+// the mouse destroy it and are walked away while it is founded again.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "map/map_tool.h"
+#include "support/e2e.h"
 #include "support/run_game.h"
 
 namespace {
@@ -42,18 +44,24 @@ std::vector<std::string> DumpsOf(const std::string& list, const std::string& kin
   return dumps;
 }
 
-TEST(OrcBaseEndToEnd, DefendersComeWorkersRebuildAndEachKeyMessageDumps) {
-  test::GameTree game;
+// Compiles a meadow of that size with the objects into missions/demo.bin.
+::testing::AssertionResult MakeMap(const test::GameTree& game, int side, const char* objects) {
   std::ofstream source(game.root() / "orc_base.map");
   source << "mission 0\norc-gold 1000\norc-wood 1000\nexplored all\nterrain\n";
-  for (int row = 0; row < 20; ++row) source << std::string(20, '.') << "\n";
-  source << "end\n" << kObjects;
+  for (int row = 0; row < side; ++row) source << std::string(std::size_t(side), '.') << "\n";
+  source << "end\n" << objects;
   source.close();
   std::ostringstream errors;
-  ASSERT_EQ(mapmaker::CompileMap((game.root() / "orc_base.map").string(),
-                                 (game.root() / "missions" / "demo.bin").string(), errors),
-            0)
-      << errors.str();
+  if (mapmaker::CompileMap((game.root() / "orc_base.map").string(),
+                           (game.root() / "missions" / "demo.bin").string(), errors) == 0) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << errors.str();
+}
+
+TEST(OrcBaseEndToEnd, DefendersComeWorkersRebuildAndEachKeyMessageDumps) {
+  test::GameTree game;
+  ASSERT_TRUE(MakeMap(game, 20, kObjects));
   // 51 ms frames: a worker steps at every frame, the farm gains a point every
   // second one. F1 (59) first with nothing selected, then held 816 ms on the
   // archer: the press and a repeat after 500 ms, then every 33 ms.
@@ -89,6 +97,36 @@ TEST(OrcBaseEndToEnd, DefendersComeWorkersRebuildAndEachKeyMessageDumps) {
   ASSERT_TRUE(gone && rebuilt);
   EXPECT_FALSE(test::ShowsPicture(*gone, "batis_orcs.bmp", 1, 1, 64, 64, 320, 320));
   EXPECT_TRUE(test::ShowsPicture(*rebuilt, "batis_orcs.bmp", 1, 1, 64, 64, 320, 320));
+}
+
+// Two archers out of the farm's reach, selected with a band and sent onto
+// it, shoot it down from within three cells, inside the ten its dump shows
+// around it; walked off to the north-east, they leave an orc worker to found
+// the farm again.
+TEST(OrcBaseEndToEnd, ArchersOrderedOntoAFarmDestroyItAndAreWalkedAway) {
+  test::GameTree game;
+  ASSERT_TRUE(MakeMap(game, 16,
+                      "NEUTRE MINEO 1 1\nORC OHALL 1 9\nORC OFARM 7 5 hp=10\n"
+                      "ORC OPAYS 5 4 task=RECOLTE_OR mine=1,1 hall=1,9\n"
+                      "HUMAN ARCHE 13 11\nHUMAN ARCHE 14 11\n"));
+  test::Script script;
+  script.At(5).Band(405, 340, 475, 378).Click(240, 176).At(85).Shot("gone").Click(464, 48);
+  script.At(240).Line("key 60 down").At(241).Line("key 60 up").Shot("away").Line("close");
+  const test::GameRun run =
+      game.RunScript(script.str(), 300, "--frame-ms 51 --map ../missions/demo.bin");
+  ASSERT_EQ(run.exit_code, 0) << run.output;
+
+  const std::vector<std::string> farms = DumpsOf(game.Log("sprites.txt"), "OFARM");
+  ASSERT_EQ(farms.size(), 1u);
+  EXPECT_NE(farms[0].find("Px     : 07\nPy     : 05\n"), std::string::npos);
+  EXPECT_NE(farms[0].find("present Map initale  : true\n"), std::string::npos);
+  EXPECT_EQ(farms[0].find("ARCHE"), std::string::npos);
+  const auto gone = game.Shot("gone"), away = game.Shot("away");
+  ASSERT_TRUE(gone && away);
+  EXPECT_FALSE(test::ShowsPicture(*gone, "batis_orcs.bmp", 1, 1, 64, 64, 224, 160));
+  EXPECT_TRUE(test::ShowsPicture(*away, "batis_orcs.bmp", 1, 1, 64, 64, 224, 160));
+  // The first archer, still selected, on the cell clicked.
+  EXPECT_TRUE(test::ShowsPicture(*away, "select.bmp", 0, 0, 34, 34, 447, 31, /*keyed=*/true));
 }
 
 }  // namespace
