@@ -1,30 +1,14 @@
 // Test support: the level-by-level flood and the walk back, step by step.
 #include "support/literal_path.h"
 
-#include <gtest/gtest.h>
-
 #include <memory>
-#include <tuple>
 
-#include "support/files.h"
 #include "world/decors.h"
 #include "world/sprites.h"
 #include "world/util.h"
 
 namespace test {
 namespace {
-
-using Cell = std::pair<int, int>;
-
-// What the path finding reads of a unit and what it writes back.
-struct WalkState {
-  int px = 0, py = 0;  // the unit's cell
-  std::array<PathCell, kPathLength> trajet{};
-  int x_objectif = 0, y_objectif = 0;
-  TACHE tache = SANS_TACHE;
-  ORDRE ordre = WAIT;
-  bool walk_back_gave_up = false;  // the "chemin 002" message is due
-};
 
 using Distances = std::array<std::array<int, kMapCapacity>, kMapCapacity>;  // [x][y]
 
@@ -84,16 +68,12 @@ void SetEntry(WalkState& walk, int k, int x, int y) {
   if (k >= 0 && k < kPathLength) walk.trajet[k] = PathCell{std::uint8_t(x), std::uint8_t(y)};
 }
 
-Cell Entry(PathCell c) {
-  return {c.x, c.y};
-}
+}  // namespace
 
 WalkState WalkStateOf(const cHumanoide& unit) {
   return {unit.Px, unit.Py, unit.Trajet, unit.XObjectif, unit.YObjectif, unit.Tache, unit.Ordre};
 }
 
-// The walk from the unit's cell to (XBut, YBut) over the current terrain and
-// occupancy grids.
 void LiteralTrouverTrajet(WalkState& walk, int XBut, int YBut) {
   if (!ShiftOccupiedGoal(XBut, YBut)) return Fail(walk);
   walk.x_objectif = XBut;
@@ -127,33 +107,6 @@ void LiteralTrouverTrajet(WalkState& walk, int XBut, int YBut) {
       return;
     }
   }
-}
-
-}  // namespace
-
-int WalkBackMessages() {
-  const std::string message =
-      "sprites void cHumanoide::TrouverTrajet(int XBut,int YBut) impossible de trouver un chemin "
-      "002\n";
-  const std::string log = ReadBytes("output/Fatal_Errors.txt");
-  int n = 0;
-  for (auto at = log.find(message); at != std::string::npos; at = log.find(message, at + 1)) ++n;
-  return n;
-}
-
-bool WalksAsLiteral(cHumanoide& unit, int XBut, int YBut) {
-  WalkState expected = WalkStateOf(unit);
-  LiteralTrouverTrajet(expected, XBut, YBut);
-  const int messages_before = WalkBackMessages();
-  unit.TrouverTrajet(XBut, YBut);
-  for (int k = 0; k < kPathLength; ++k) {
-    EXPECT_EQ(Entry(unit.Trajet[k]), Entry(expected.trajet[k])) << "entry " << k;
-    if (Entry(unit.Trajet[k]) != Entry(expected.trajet[k])) break;
-  }
-  EXPECT_EQ(std::tie(unit.XObjectif, unit.YObjectif, unit.Tache, unit.Ordre),
-            std::tie(expected.x_objectif, expected.y_objectif, expected.tache, expected.ordre));
-  EXPECT_EQ(WalkBackMessages() - messages_before, expected.walk_back_gave_up ? 1 : 0);
-  return unit.Tache != SANS_TACHE;
 }
 
 }  // namespace test

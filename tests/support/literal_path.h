@@ -3,17 +3,26 @@
 // the units must give exactly the same walks.
 #pragma once
 
+#include <array>
+
 #include "units/cHumanoide.h"
 
 namespace test {
 
-// How often output/Fatal_Errors.txt holds the message of a walk back that
-// gave up.
-int WalkBackMessages();
+// What the path finding reads of a unit and what it writes back.
+struct WalkState {
+  int px = 0, py = 0;  // the unit's cell
+  std::array<PathCell, kPathLength> trajet{};
+  int x_objectif = 0, y_objectif = 0;
+  TACHE tache = SANS_TACHE;
+  ORDRE ordre = WAIT;
+  bool walk_back_gave_up = false;  // the "chemin 002" message is due
+};
 
-// Whether the unit's search and the literal flood from the same state give
-// the same walk, goal, task, order and message; each difference fails the
-// test. True when the walk succeeded: the unit, given a task, kept it.
-bool WalksAsLiteral(cHumanoide& unit, int XBut, int YBut);
+WalkState WalkStateOf(const cHumanoide& unit);
+
+// The walk from the unit's cell to (XBut, YBut) over the current terrain and
+// occupancy grids.
+void LiteralTrouverTrajet(WalkState& walk, int XBut, int YBut);
 
 }  // namespace test

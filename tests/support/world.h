@@ -1,10 +1,12 @@
 // Test support: an empty world of a given size, a fresh world with every
 // kind defined, the minimap's surfaces in place, logs going to a scratch
-// tree, and the same on the virtual clock for the units.
+// tree, and the same on the virtual clock for the units, whose walks are
+// checked against the literal flood.
 #pragma once
 
 #include <utility>
 
+#include "support/literal_path.h"
 #include "support/scratch.h"
 #include "support/surfaces.h"
 #include "units/cHumanoide.h"
@@ -20,6 +22,14 @@ void PlayFrame(Clock& clock, int ms);
 void GrassMap(int width, int height);
 // The cell taken by a sprite that is none of the game's.
 void Occupy(int x, int y);
+
+// How often output/Fatal_Errors.txt holds the message of a walk back that
+// gave up.
+int WalkBackMessages();
+// Whether the unit's search and the literal flood from the same state give
+// the same walk, goal, task, order and message; each difference fails the
+// test. True when the walk succeeded: the unit, given a task, kept it.
+bool WalksAsLiteral(cHumanoide& unit, int x, int y);
 
 // Empties the world to a map of a given size, as a mission start leaves it
 // before its file is read: no sprites, width x height grass cells
