@@ -1,4 +1,5 @@
-// The input devices: record reads and key states.
+// The mouse device's records (the keyboard's state is seen through the
+// poller's tests).
 #include "platform/dinput.h"
 
 #include <gtest/gtest.h>
@@ -32,12 +33,10 @@ class Devices : public ::testing::Test {
     DirectInput8Create(nullptr, DIRECTINPUT_VERSION, IID_IDirectInput8A, &created, nullptr);
     di = static_cast<LPDIRECTINPUT8>(created);
     di->CreateDevice(GUID_SysMouse, &mouse, nullptr);
-    di->CreateDevice(GUID_SysKeyboard, &keyboard, nullptr);
     platform::FeedFocusLost();
   }
   ~Devices() override {
     mouse->Release();
-    keyboard->Release();
     di->Release();
   }
   void AcquireMouse() {
@@ -47,7 +46,6 @@ class Devices : public ::testing::Test {
   test::HeadlessScope headless;
   LPDIRECTINPUT8 di = nullptr;
   LPDIRECTINPUTDEVICE8 mouse = nullptr;
-  LPDIRECTINPUTDEVICE8 keyboard = nullptr;
 };
 
 // Negative motion reads back as a negative int. Once a poll's worth is
@@ -78,23 +76,6 @@ TEST_F(Devices, MouseRecordsComeInOrderAndNothingIsLostToTheBuffer) {
   EXPECT_LE(records.size(), 20U);  // one poll's worth, then merged
   ASSERT_GE(records.size(), 2U);
   EXPECT_EQ(records[records.size() - 2], Record(DIMOFS_BUTTON0, 0));
-}
-
-TEST_F(Devices, KeysShowWhileHeldAndNotAfterTheFocusIsLost) {
-  keyboard->SetDataFormat(&c_dfDIKeyboard);
-  std::array<BYTE, 256> keys{};
-  EXPECT_EQ(keyboard->GetDeviceState(256, keys.data()), DIERR_NOTACQUIRED);
-  keyboard->Acquire();
-  platform::FeedKey(DIK_SPACE, true);
-  ASSERT_EQ(keyboard->GetDeviceState(256, keys.data()), DI_OK);
-  EXPECT_EQ(keys[DIK_SPACE], 0x80);
-  platform::FeedFocusLost();
-  keys.fill(0xFF);
-  EXPECT_EQ(keyboard->GetDeviceState(256, keys.data()), DIERR_NOTACQUIRED);
-  EXPECT_EQ(keys[DIK_SPACE], 0);
-  keyboard->Acquire();
-  keyboard->GetDeviceState(256, keys.data());
-  EXPECT_EQ(keys[DIK_SPACE], 0);  // the system forgot it
 }
 
 // A script's positions become motion from where the cursor will be.
