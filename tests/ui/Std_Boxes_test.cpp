@@ -90,21 +90,6 @@ TEST_F(Boxes, AFullLineRefusesKeysButOkAndEscapeStillWork) {
   EXPECT_EQ(received, std::string(99, 'A'));
 }
 
-const char* kept = nullptr;
-constexpr TextCallback Keep = [](char* text) { kept = text; };
-
-TEST_F(Boxes, ATextHandedToTheCallbackStaysValidAfterLaterOnes) {
-  box_input->Show("NAME", &menu, Keep);
-  Type({DIK_A, DIK_B, DIK_RETURN});
-  const char* first = kept;
-  for (int i = 0; i < 20; ++i) {
-    box_input->Show("NAME", &menu, Keep);
-    Type({DIK_Q, DIK_W, DIK_E, DIK_R, DIK_T, DIK_Y, DIK_RETURN});
-  }
-  EXPECT_STREQ(first, "AB");
-  EXPECT_STREQ(kept, "QWERTY");
-}
-
 TEST(InputKeys, EveryKeyOfTheTableGivesItsCharacter) {
   std::string typed;
   for (int k = 0; k < 256; ++k) {
