@@ -153,8 +153,8 @@ TEST_F(Walking, AWalkWithATurnGlidesTwoPixelsPerSubStepFromTheCellItLeaves) {
         << "sub-step " << s;
   }
   SubSteps(u, 1);  // standing on the destination: arrival
-  EXPECT_EQ(u->Ordre, WAIT);
-  EXPECT_EQ(Now(u), std::make_tuple(12, 11, 0, 384, 352, DIR_NONE));
+  EXPECT_EQ(std::tuple(u->Ordre, Now(u)),
+            std::tuple(WAIT, std::make_tuple(12, 11, 0, 384, 352, DIR_NONE)));
   // Five sub-steps out of a cell, every other way: ten pixels along each axis.
   for (const auto& [dx, dy] : {Cell{1, -1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}}) {
     WalkTo(u, 12 + dx, 11 + dy);

@@ -39,12 +39,8 @@ TEST_F(Missions, TheBriefingReaderTakesDamageForATextNotWrittenYet) {
   const char* missing =
       "impossible to find the file for the scenarios :../common_bin/scenario.sc\n";
   const char* not_written = "This scenario has not been writen yet...\n";
-  const struct {
-    std::optional<std::string> file;
-    int k;
-    const char* text;  // null: none
-    const char* log;
-  } kCases[] = {
+  // The file (or none), the text asked for, the text given (or none), the log.
+  const std::tuple<std::optional<std::string>, int, const char*, const char*> kCases[] = {
       {std::nullopt, 1, nullptr, missing},
       {two, 1, "FIRST", ""},
       {two, 2, "", ""},
@@ -54,15 +50,15 @@ TEST_F(Missions, TheBriefingReaderTakesDamageForATextNotWrittenYet) {
       {test::Bytes().Ints({1, -4}).Text("ABCD").str(), 1, nullptr, not_written},
       {test::Bytes().Ints({2, 90}).Text("AB").str(), 2, nullptr, not_written},
   };
-  for (const auto& c : kCases) {
+  for (const auto& [file, k, expected, log] : kCases) {
     std::filesystem::remove(tree.root() / "common_bin" / "scenario.sc");
     std::filesystem::remove(tree.root() / "bin" / "output" / "Fatal_Errors.txt");
-    if (c.file) test::WriteBytes(tree.root() / "common_bin" / "scenario.sc", *c.file);
-    const std::unique_ptr<char[]> text = LireTexteScenario(c.k);
+    if (file) test::WriteBytes(tree.root() / "common_bin" / "scenario.sc", *file);
+    const std::unique_ptr<char[]> text = LireTexteScenario(k);
     EXPECT_EQ(text ? std::optional<std::string>(text.get()) : std::nullopt,
-              c.text ? std::optional<std::string>(c.text) : std::nullopt)
-        << c.k;
-    EXPECT_EQ(tree.Log("Fatal_Errors.txt"), c.log) << c.k;
+              expected ? std::optional<std::string>(expected) : std::nullopt)
+        << k;
+    EXPECT_EQ(tree.Log("Fatal_Errors.txt"), log) << k;
   }
 }
 

@@ -141,8 +141,8 @@ TEST_F(SavedGame, EachLoadReversesTheListsAndASecondLoadRestoresThem) {
 
   test::ResetWorldTo(10, 10);
   ASSERT_TRUE(LoadGame("first.bin"));
-  EXPECT_EQ(Kinds(HUMAN), (std::vector<DECOR>{GUERR, ARCHE, MONK}));
-  EXPECT_EQ(Kinds(ORC), (std::vector<DECOR>{OGUER, OARCH}));
+  EXPECT_EQ(std::tuple(Kinds(HUMAN), Kinds(ORC)),
+            std::tuple(std::vector<DECOR>{GUERR, ARCHE, MONK}, std::vector<DECOR>{OGUER, OARCH}));
   ASSERT_TRUE(SaveGame("second.bin", "order"));
   EXPECT_NE(ReadBytes("second.bin"), ReadBytes("first.bin"));
 
