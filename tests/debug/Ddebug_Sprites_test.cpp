@@ -13,14 +13,12 @@
 
 namespace {
 
-const std::string kLine(61, '#'), kShortLine(59, '#');
-const std::string kNoAttacker(22, ' ');
+const std::string kLine(61, '#'), kShortLine(59, '#'), kNoAttacker(22, ' ');
 
 class Dumps : public test::WorldTest {
  protected:
   std::string Written() const { return tree.Log("dump.txt"); }
   bool Wrote(const std::string& part) const { return Written().find(part) != std::string::npos; }
-
   LogFile log{"output/dump.txt"};
 };
 
@@ -28,17 +26,14 @@ class Dumps : public test::WorldTest {
 // that it attacks too; three attackers on a cell of the orc attack grid, one
 // on a cell of the human one.
 TEST_F(Dumps, ASoldierNearTheCornerOfTheMap) {
-  tx_map = 4;
-  ty_map = 5;
+  tx_map = 4, ty_map = 5;
   cSprite* soldier = Add(HUMAN, GUERR, 2, 3);
   cSprite* orc = Add(ORC, OGUER, 3, 3);
   orc->AssignerTache(ATTACK, soldier);
   soldier->AssignerTache(ATTACK, orc);
   cAttacker third(orc), second(soldier), first(orc), alone(soldier);
-  first.pNextAttacker = &second;
-  second.pNextAttacker = &third;
-  cTabAggressive[1][CellIndex(1, 2)] = &first;
-  cTabAggressive[0][CellIndex(0, 0)] = &alone;
+  first.pNextAttacker = &second, second.pNextAttacker = &third;
+  cTabAggressive[1][CellIndex(1, 2)] = &first, cTabAggressive[0][CellIndex(0, 0)] = &alone;
   DumpSpriteFull(soldier, log);
   ClearCombatGrids();
   EXPECT_TRUE(Written().starts_with(
@@ -78,10 +73,8 @@ TEST_F(Dumps, ATowerWithAndWithoutATargetAWorkerAndAUnitWithoutWeapon) {
   EXPECT_TRUE(Wrote(" Actual Target : [GUERR:02,03]Liste des cAttacker"));
 
   auto* worker = static_cast<cPaysan*>(Add(ORC, OPAYS, 1, 3));
-  worker->Xmine = 10;
-  worker->XHall = worker->YHall = -1;
-  worker->charge = true;
-  worker->myweapon = nullptr;
+  worker->Xmine = 10, worker->XHall = worker->YHall = -1;
+  worker->charge = true, worker->myweapon = nullptr;
   DumpSpriteFull(worker, log);
   EXPECT_TRUE(Wrote("###  My Weapon is :   ###\nERROR : WEAPON NULL\nModeAggressivity : FUITE\n"));
   EXPECT_TRUE(Written().ends_with(

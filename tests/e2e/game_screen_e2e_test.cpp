@@ -3,15 +3,17 @@
 // pixel, then the menu with PLAY.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <tuple>
 
+#include "map/map_tool.h"
+#include "support/e2e.h"
 #include "support/run_game.h"
 
 namespace {
 
-constexpr std::uint32_t kRed = 0xFF0000;
+using test::kRed;
 
 TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
   test::GameTree game;
@@ -42,14 +44,12 @@ TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
   // human colour (the map is shrunk to half in the panel).
   const auto mini = test::DisplayedPicture("mini.bmp");
   ASSERT_TRUE(mini);
-  EXPECT_EQ(map->at(525, 5), kRed);
-  EXPECT_EQ(map->at(525 + 8, 5 + 7), kRed);
-  EXPECT_EQ(map->at(525 + 2, 5 + 2), mini->at(3, 0));
-  EXPECT_EQ(map->at(525 + 15, 5 + 10), mini->at(0, 0));  // cell (30, 20), unexplored
+  EXPECT_EQ(std::tuple(map->at(525, 5), map->at(525 + 8, 5 + 7), map->at(525 + 2, 5 + 2),
+                       map->at(525 + 15, 5 + 10)),  // the last: cell (30, 20), unexplored
+            std::tuple(kRed, kRed, mini->at(3, 0), mini->at(0, 0)));
 
   // The rectangle while dragging, then the selected units' pictures in the panel.
-  EXPECT_EQ(band->at(170, 200), kRed);
-  EXPECT_EQ(band->at(340, 300), kRed);
+  EXPECT_EQ(std::tuple(band->at(170, 200), band->at(340, 300)), std::tuple(kRed, kRed));
   EXPECT_NE(selected->at(170, 200), kRed);
   // Column by column: the worker at (6, 6) takes slot 0, the soldier at
   // (8, 7) slot 1, each drawn in its panel cell.
@@ -66,11 +66,10 @@ TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
 TEST(GameScreenEndToEnd, TheTerrainPassDrawsEachCellsTile) {
   test::GameTree game;
   std::ofstream(game.root() / "terrain.map") << "terrain\n.R:_#7\n......\nend\n";
-  const std::string compile = std::string("'") + QUORVELNN_GAME_DIR +
-                              "/bin/quorvelnn-map' compile '" +
-                              (game.root() / "terrain.map").string() + "' '" +
-                              (game.root() / "missions" / "test.bin").string() + "' > /dev/null";
-  ASSERT_EQ(std::system(compile.c_str()), 0);
+  std::ostringstream errors;
+  ASSERT_EQ(mapmaker::CompileMap((game.root() / "terrain.map").string(),
+                                 (game.root() / "missions" / "test.bin").string(), errors),
+            0);
   const test::GameRun run =
       game.RunScript("at 12 shot map\nat 13 close\n", 2000, "--map ../missions/test.bin");
   ASSERT_EQ(run.exit_code, 0) << run.output;
@@ -87,8 +86,8 @@ TEST(GameScreenEndToEnd, TheTerrainPassDrawsEachCellsTile) {
         test::ShowsPicture(*map, "unit.bmp", 33 * column + 1, 33 * row + 1, 32, 32, 32 * x, 32 * y))
         << x << "," << y;
   }
-  EXPECT_EQ(map->at(6 * 32 + 5, 5), 0u);  // past the map: the view's black
-  EXPECT_EQ(map->at(5, 2 * 32 + 5), 0u);
+  // Past the map: the view's black.
+  EXPECT_EQ(std::tuple(map->at(6 * 32 + 5, 5), map->at(5, 2 * 32 + 5)), std::tuple(0u, 0u));
 }
 
 }  // namespace

@@ -10,14 +10,6 @@ namespace {
 
 using test::Script;
 
-// The frame's text at the top of the briefing window, where it rises from.
-bool BriefingShows(const platform::Image& shot, const std::string& line) {
-  for (int y = 10; y + 15 <= 410; ++y) {
-    if (test::ShowsText(shot, line, 10, y)) return true;
-  }
-  return false;
-}
-
 // Mission 1, the view at the map's corner: four soldiers banded and sent
 // against the guards of the west pass, then the monk into the temple of air
 // beyond it.
@@ -61,9 +53,9 @@ TEST(PlaythroughEndToEnd, TheCampaignIsWonWithTheMouse) {
   const auto menu = game.Shot("menu");
   ASSERT_TRUE(victory1 && briefing2 && victory2 && closing && menu);
   EXPECT_TRUE(test::ShowsCentredText(*victory1, "VICTORY", 320, 210));
-  EXPECT_TRUE(BriefingShows(*briefing2, "MISSION TWO: THE FALL OF GRAUK-HOLD"));
+  EXPECT_TRUE(test::BriefingShows(*briefing2, "MISSION TWO: THE FALL OF GRAUK-HOLD"));
   EXPECT_TRUE(test::ShowsCentredText(*victory2, "VICTORY", 320, 210));
-  EXPECT_TRUE(BriefingShows(*closing, "THE MARCH IS SAFE"));
+  EXPECT_TRUE(test::BriefingShows(*closing, "THE MARCH IS SAFE"));
   EXPECT_EQ(menu->at(320, 250), test::kRed);  // PLAY stays after the closing text
 }
 

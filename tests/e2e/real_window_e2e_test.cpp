@@ -32,13 +32,6 @@ int RunUnderDisplay(const test::GameTree& game, const std::string& steps) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(RealWindow, OpensUnderAVirtualDisplay) {
-  test::GameTree game;
-  const int code = RunUnderDisplay(game, "./quorvelnn --window --max-frames 20 > ../run.log 2>&1");
-  if (code == 77) GTEST_SKIP() << "no X server can be started here";
-  EXPECT_EQ(code, 3) << test::ReadBytes(game.root() / "run.log");
-}
-
 // Focus the window, PrintScreen, move the pointer 40 pixels right,
 // PrintScreen, then end the program as the system does at logout; each
 // screenshot is awaited before the next step.

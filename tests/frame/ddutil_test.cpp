@@ -1,8 +1,11 @@
-// Loading pictures (good, missing and damaged files), colour keys, outlines.
+// Loading pictures (good, missing and damaged files), outlines, points in
+// rectangles (colour keys are seen end to end, in every keyed picture).
 #include "frame/ddutil.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <array>
+#include <tuple>
 
 #include "frame/dix.h"
 #include "platform/bitmap_file.h"
@@ -37,25 +40,10 @@ TEST_F(Bitmaps, A24BitPictureLoadsAtItsSizeInRgb565) {
   tree.WritePicture("p.bmp", Checker());
   LPDIRECTDRAWSURFACE s = Load("p.bmp");
   ASSERT_TRUE(s);
-  EXPECT_EQ(s.get()->Width(), 5);
-  EXPECT_EQ(s.get()->Height(), 3);
-  EXPECT_EQ(s.get()->PixelAt(0, 0), 0xF81F);
-  EXPECT_EQ(s.get()->PixelAt(4, 2), 0xFFFF);
-  EXPECT_EQ(s.get()->PixelAt(2, 1), (1 << 11) | (63 << 5) | 2);
-  EXPECT_EQ(s.get()->PixelAt(1, 0), 0x0000);
-}
-
-TEST_F(Bitmaps, PalettedPicturesLoadToo) {
-  SDL_Surface* paletted = SDL_CreateRGBSurfaceWithFormat(0, 4, 2, 8, SDL_PIXELFORMAT_INDEX8);
-  SDL_Color colours[2] = {{0, 0, 255, 255}, {255, 0, 0, 255}};
-  SDL_SetPaletteColors(paletted->format->palette, colours, 0, 2);
-  static_cast<Uint8*>(paletted->pixels)[1] = 1;
-  SDL_SaveBMP(paletted, (tree.graphics() / "indexed.bmp").c_str());
-  SDL_FreeSurface(paletted);
-  LPDIRECTDRAWSURFACE s = Load("indexed.bmp");
-  ASSERT_TRUE(s);
-  EXPECT_EQ(s.get()->PixelAt(0, 0), 0x001F);
-  EXPECT_EQ(s.get()->PixelAt(1, 0), 0xF800);
+  const IDirectDrawSurface& p = *s.get();
+  EXPECT_EQ(std::tuple(p.Width(), p.Height(), p.PixelAt(0, 0), p.PixelAt(4, 2), p.PixelAt(2, 1),
+                       p.PixelAt(1, 0)),
+            std::tuple(5, 3, 0xF81F, 0xFFFF, (1 << 11) | (63 << 5) | 2, 0x0000));
 }
 
 TEST_F(Bitmaps, MissingAndDamagedFilesGiveNoSurfaceAndNoLog) {
@@ -83,48 +71,26 @@ TEST_F(Bitmaps, MissingAndDamagedFilesGiveNoSurfaceAndNoLog) {
   EXPECT_FALSE(std::filesystem::exists("output/Fatal_Errors.txt"));
 }
 
-// And copying from or into nothing fails.
-TEST_F(Bitmaps, ColourMatchReadsTheTopLeftPixelAndLeavesItAlone) {
-  tree.WritePicture("good.bmp", Checker());
-  LPDIRECTDRAWSURFACE s = Load("good.bmp");
-  EXPECT_EQ(DDCopyBitmap(nullptr, nullptr, 0, 0, 0, 0), E_FAIL);
-  EXPECT_EQ(DDCopyBitmap(s, nullptr, 0, 0, 0, 0), E_FAIL);
-  EXPECT_EQ(DDColorMatch(s, CLR_INVALID), 0xF81FUL);
-  EXPECT_EQ(DDColorMatch(s, RGB(0, 0, 255)), 0x001FUL);
-  EXPECT_EQ(s.get()->PixelAt(0, 0), 0xF81F);
-  EXPECT_EQ(DDColorMatch(nullptr, CLR_INVALID), CLR_INVALID);
-  ASSERT_EQ(DDSetColorKey(s, CLR_INVALID), DD_OK);
-}
-
 TEST(DrawRectangle, OutlineCoversBothCornersInRed) {
   test::Machine machine;
-  DDBLTFX fx{sizeof(DDBLTFX), 0};
-  lpDDSBack->Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+  test::Fill(lpDDSBack, 0);
   Draw_Rectangle(lpDDSBack, 10, 10, 20, 15);
   IDirectDrawSurface& back = *lpDDSBack.get();
   int red = 0;
   for (int y = 0; y < 30; ++y)
     for (int x = 0; x < 30; ++x) red += back.PixelAt(x, y) == 0xF800;
   EXPECT_EQ(red, 2 * 11 + 2 * 4);
-  EXPECT_EQ(back.PixelAt(20, 15), 0xF800);
-  EXPECT_EQ(back.PixelAt(15, 12), 0);
   Draw_Rectangle(lpDDSBack, 100, 100, 100, 100);
-  EXPECT_EQ(back.PixelAt(100, 100), 0xF800);
-  EXPECT_EQ(back.PixelAt(101, 100), 0);
   // Partly off the surface: only the part on it is drawn.
   Draw_Rectangle(lpDDSBack, 630, 470, 700, 500);
-  EXPECT_EQ(back.PixelAt(639, 470), 0xF800);
-  EXPECT_EQ(back.PixelAt(630, 479), 0xF800);
+  EXPECT_EQ((std::array{back.PixelAt(20, 15), back.PixelAt(15, 12), back.PixelAt(100, 100),
+                        back.PixelAt(101, 100), back.PixelAt(639, 470), back.PixelAt(630, 479)}),
+            (std::array<std::uint16_t, 6>{0xF800, 0, 0xF800, 0, 0xF800, 0xF800}));
 }
 
-TEST(Rects, MakeRectAndInclusivePointTest) {
-  RECT r;
-  EXPECT_EQ(MakeRect(&r, 1, 2, 3, 4), &r);
-  EXPECT_EQ(r.left + r.top + r.right + r.bottom, 10);
-  EXPECT_TRUE(PointInRect(3, 4, 1, 2, 3, 4));
-  EXPECT_TRUE(PointInRect(1, 2, 1, 2, 3, 4));
-  EXPECT_FALSE(PointInRect(4, 4, 1, 2, 3, 4));
-  EXPECT_FALSE(PointInRect(-1, 3, 0, 2, 3, 4));
+TEST(Rects, PointTestIncludesTheEdges) {
+  EXPECT_TRUE(PointInRect(3, 4, 1, 2, 3, 4) && PointInRect(1, 2, 1, 2, 3, 4));
+  EXPECT_FALSE(PointInRect(4, 4, 1, 2, 3, 4) || PointInRect(-1, 3, 0, 2, 3, 4));
 }
 
 }  // namespace

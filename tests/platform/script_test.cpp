@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "platform/command_line.h"
 
 namespace {
@@ -54,37 +57,27 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
                         "--screenshot-dir", "/tmp/x",     "--map",        "m.bin"};
   const platform::CommandLine parsed = platform::ParseCommandLine(12, good);
   ASSERT_EQ(parsed.error, "");
-  EXPECT_TRUE(parsed.options.headless);
-  EXPECT_EQ(parsed.options.script_path, "s.txt");
-  EXPECT_EQ(parsed.options.frame_ms, 10);
-  EXPECT_EQ(parsed.options.max_frames, 300);
-  EXPECT_EQ(parsed.options.screenshot_dir, "/tmp/x");
-  EXPECT_EQ(parsed.options.map_path, "m.bin");
+  const auto& o = parsed.options;
+  EXPECT_EQ(
+      std::tuple(o.headless, o.script_path, o.frame_ms, o.max_frames, o.screenshot_dir, o.map_path),
+      std::tuple(true, "s.txt", 10, 300, "/tmp/x", "m.bin"));
 
   const char* plain[] = {"quorvelnn"};
   EXPECT_EQ(platform::ParseCommandLine(1, plain).options.max_frames, -1);
   const char* slowest[] = {"q", "--mouse-speed", "0.25", "--screenshot-dir", "s"};
   const platform::CommandLine window = platform::ParseCommandLine(5, slowest);
-  EXPECT_EQ(window.error, "");
-  EXPECT_EQ(window.options.mouse_speed, 0.25);
-  const char* headless_speed[] = {"q", "--headless", "--mouse-speed", "1"};
-  EXPECT_NE(platform::ParseCommandLine(4, headless_speed).error, "");
-  for (const char* speed : {"0.24", "4.01", "nan"}) {
-    const char* args[] = {"q", "--mouse-speed", speed};
-    EXPECT_NE(platform::ParseCommandLine(3, args).error, "") << speed;
-  }
-  const std::vector<std::vector<const char*>> wrong = {
-      {"q", "--frame-ms", "-4"},
-      {"q", "--max-frames", "lots"},
-      {"q", "--script"},
-      {"q", "--script", "s.txt"},
-      {"q", "--window", "--headless"},
-      {"q", "extra"},
-      {"q", "--map"},
-      {"q", "--map", ""},
-  };
+  EXPECT_EQ(std::tuple(window.error, window.options.mouse_speed), std::tuple("", 0.25));
+  // Each case's arguments, the rest null.
+  const char* wrong[][4] = {
+      {"q", "--frame-ms", "-4", nullptr},       {"q", "--max-frames", "lots", nullptr},
+      {"q", "--script", nullptr, nullptr},      {"q", "--script", "s.txt", nullptr},
+      {"q", "--window", "--headless", nullptr}, {"q", "extra", nullptr, nullptr},
+      {"q", "--map", nullptr, nullptr},         {"q", "--map", "", nullptr},
+      {"q", "--mouse-speed", "0.24", nullptr},  {"q", "--mouse-speed", "4.01", nullptr},
+      {"q", "--mouse-speed", "nan", nullptr},   {"q", "--headless", "--mouse-speed", "1"}};
   for (const auto& args : wrong) {
-    EXPECT_NE(platform::ParseCommandLine(int(args.size()), args.data()).error, "") << args[1];
+    const int count = int(std::find(args, args + 4, nullptr) - args);
+    EXPECT_NE(platform::ParseCommandLine(count, args).error, "") << &args - wrong;
   }
 }
 

@@ -53,4 +53,19 @@ Box BoxFor(const char* text) {
   return ShowsPicture(shot, "cursor001.bmp", 0, 0, 12, 15, x, y, /*keyed=*/true);
 }
 
+::testing::AssertionResult ShowsButton(const platform::Image& shot, const std::string& label, int x,
+                                       int y, int width) {
+  if (shot.at(x, y) != kRed || shot.at(x + width, y + 20) != kRed) {
+    return ::testing::AssertionFailure() << "no frame for " << label;
+  }
+  return ShowsCentredText(shot, label, x + width / 2, y + 3);
+}
+
+bool BriefingShows(const platform::Image& shot, const std::string& line) {
+  for (int y = 10; y + 15 <= 410; ++y) {
+    if (ShowsText(shot, line, 10, y)) return true;
+  }
+  return false;
+}
+
 }  // namespace test

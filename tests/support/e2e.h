@@ -67,5 +67,11 @@ constexpr std::uint32_t kRed = 0xFF0000;
                                             int centre_x, int y);
 // Whether the cursor's picture is drawn at (x, y) wherever it is not transparent.
 ::testing::AssertionResult ShowsCursor(const platform::Image& shot, int x, int y);
+// Whether a text button's red frame and centred label are drawn.
+::testing::AssertionResult ShowsButton(const platform::Image& shot, const std::string& label, int x,
+                                       int y, int width);
+// Whether the briefing's window shows the line at some row: the text rises
+// a pixel at a time, so its place depends on the passes drawn.
+bool BriefingShows(const platform::Image& shot, const std::string& line);
 
 }  // namespace test

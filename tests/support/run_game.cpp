@@ -7,10 +7,8 @@
 
 #include <sys/wait.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 namespace test {
 namespace {
@@ -20,55 +18,45 @@ const std::filesystem::path kGameDir = QUORVELNN_GAME_DIR;
 }  // namespace
 
 GameTree::GameTree(bool with_pictures) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quorvelnn-game-XXXXXX").string();
-  root_ = mkdtemp(pattern.data());
   for (const char* dir : {"bin/output", "graphics", "missions", "common_bin", "shots"}) {
-    std::filesystem::create_directories(root_ / dir);
+    std::filesystem::create_directories(root() / dir);
   }
-  std::filesystem::copy_file(kGameDir / "bin" / "quorvelnn", root_ / "bin" / "quorvelnn");
-  std::filesystem::permissions(root_ / "bin" / "quorvelnn", std::filesystem::perms::owner_exec,
+  std::filesystem::copy_file(kGameDir / "bin" / "quorvelnn", root() / "bin" / "quorvelnn");
+  std::filesystem::permissions(root() / "bin" / "quorvelnn", std::filesystem::perms::owner_exec,
                                std::filesystem::perm_options::add);
   if (with_pictures) {
-    std::filesystem::copy(kGameDir / "graphics", root_ / "graphics",
+    std::filesystem::copy(kGameDir / "graphics", root() / "graphics",
                           std::filesystem::copy_options::recursive);
   }
-  std::filesystem::copy(kGameDir / "missions", root_ / "missions",
+  std::filesystem::copy(kGameDir / "missions", root() / "missions",
                         std::filesystem::copy_options::recursive);
   std::filesystem::copy_file(kGameDir / "common_bin" / "scenario.sc",
-                             root_ / "common_bin" / "scenario.sc");
+                             root() / "common_bin" / "scenario.sc");
 }
 
-GameTree::~GameTree() {
-  std::error_code ignored;
-  std::filesystem::remove_all(root_, ignored);
-}
-
-GameRun GameTree::Run(const std::string& arguments, const std::string& prefix) const {
-  const std::filesystem::path log = root_ / "run.log";
-  const std::string command = "cd '" + (root_ / "bin").string() + "' && " + prefix +
-                              " ./quorvelnn " + arguments + " > '" + log.string() + "' 2>&1";
+GameRun GameTree::Run(const std::string& arguments) const {
+  const std::filesystem::path log = root() / "run.log";
+  const std::string command = "cd '" + (root() / "bin").string() + "' && ./quorvelnn " + arguments +
+                              " > '" + log.string() + "' 2>&1";
   const int status = std::system(command.c_str());
-  GameRun run;
-  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.output = ReadBytes(log);
-  return run;
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(log)};
 }
 
 GameRun GameTree::RunScript(const std::string& script, long max_frames,
                             const std::string& options) const {
-  const std::filesystem::path path = root_ / "script.txt";
+  const std::filesystem::path path = root() / "script.txt";
   std::ofstream(path) << script;
   return Run("--headless --script '" + path.string() + "' --screenshot-dir '" +
-             (root_ / "shots").string() + "' --max-frames " + std::to_string(max_frames) + " " +
+             (root() / "shots").string() + "' --max-frames " + std::to_string(max_frames) + " " +
              options);
 }
 
 std::optional<platform::Image> GameTree::Shot(const std::string& name) const {
-  return platform::LoadBitmapFile((root_ / "shots" / (name + ".bmp")).string());
+  return platform::LoadBitmapFile((root() / "shots" / (name + ".bmp")).string());
 }
 
 std::string GameTree::Log(const std::string& name) const {
-  return ReadBytes(root_ / "bin" / "output" / name);
+  return ReadBytes(root() / "bin" / "output" / name);
 }
 
 std::optional<platform::Image> DisplayedPicture(const std::string& name) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/bitmap_file.h"
+#include "support/files.h"
 
 namespace test {
 
@@ -21,22 +22,18 @@ class GameTree {
   // A runtime tree with the generated pictures (or none), the missions and
   // the briefings.
   explicit GameTree(bool with_pictures = true);
-  ~GameTree();
-  GameTree(const GameTree&) = delete;
-  GameTree& operator=(const GameTree&) = delete;
 
-  // Runs bin/quorvelnn from bin/ with the arguments, behind an optional
-  // prefix of the command line (variables, a wrapper).
-  GameRun Run(const std::string& arguments, const std::string& prefix = "") const;
+  // Runs bin/quorvelnn from bin/ with the arguments.
+  GameRun Run(const std::string& arguments) const;
   // Runs a script headless, with more of the port's arguments if given.
   GameRun RunScript(const std::string& script, long max_frames = 2000,
                     const std::string& options = "") const;
   std::optional<platform::Image> Shot(const std::string& name) const;
   std::string Log(const std::string& name) const;
-  const std::filesystem::path& root() const { return root_; }
+  const std::filesystem::path& root() const { return dir_.path(); }
 
  private:
-  std::filesystem::path root_;
+  TempDirectory dir_;
 };
 
 // The picture the program loads, as the 16-bit display shows it.

@@ -1,8 +1,6 @@
 // Test support.
 #include "support/scratch.h"
 
-#include <cstdlib>
-
 #include "frame/dix.h"
 #include "frame/dix8.h"
 #include "frame/main.h"
@@ -27,26 +25,34 @@ void DrainMessages() {
   }
 }
 
+// The poller's input state as at start-up.
+void ResetInputState() {
+  mouse_x = 320;
+  mouse_y = 200;
+  left_down = right_down = false;
+  press_x = press_y = 0;
+  first_click_pending = false;
+  last_press_time = 0;
+  last_key = -1;
+  last_key_scan = 0;
+}
+
 }  // namespace
 
 ScratchTree::ScratchTree(bool with_output) : previous_directory_(std::filesystem::current_path()) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quorvelnn-test-XXXXXX").string();
-  root_ = mkdtemp(pattern.data());
   for (const char* dir : {"bin", "graphics", "missions", "common_bin"}) {
-    std::filesystem::create_directories(root_ / dir);
+    std::filesystem::create_directories(root() / dir);
   }
-  if (with_output) std::filesystem::create_directories(root_ / "bin" / "output");
-  std::filesystem::current_path(root_ / "bin");
+  if (with_output) std::filesystem::create_directories(root() / "bin" / "output");
+  std::filesystem::current_path(root() / "bin");
 }
 
 ScratchTree::~ScratchTree() {
   std::filesystem::current_path(previous_directory_);
-  std::error_code ignored;
-  std::filesystem::remove_all(root_, ignored);
 }
 
 std::string ScratchTree::Log(const std::string& name) const {
-  return ReadBytes(root_ / "bin" / "output" / name);
+  return ReadBytes(root() / "bin" / "output" / name);
 }
 
 void ScratchTree::WritePicture(const std::string& name, const platform::Image& image) const {
@@ -86,17 +92,6 @@ Machine::~Machine() {
   lpDIKeyboard = nullptr;
   lpDI8 = nullptr;
   current_zone = nullptr;
-}
-
-void ResetInputState() {
-  mouse_x = 320;
-  mouse_y = 200;
-  left_down = right_down = false;
-  press_x = press_y = 0;
-  first_click_pending = false;
-  last_press_time = 0;
-  last_key = -1;
-  last_key_scan = 0;
 }
 
 }  // namespace test

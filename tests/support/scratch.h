@@ -8,6 +8,7 @@
 
 #include "platform/backend_headless.h"
 #include "platform/bitmap_file.h"
+#include "support/files.h"
 
 namespace test {
 
@@ -20,38 +21,31 @@ class ScratchTree {
   ScratchTree(const ScratchTree&) = delete;
   ScratchTree& operator=(const ScratchTree&) = delete;
 
-  const std::filesystem::path& root() const { return root_; }
-  std::filesystem::path graphics() const { return root_ / "graphics"; }
+  const std::filesystem::path& root() const { return dir_.path(); }
+  std::filesystem::path graphics() const { return root() / "graphics"; }
   // The content of output/NAME, empty when there is none.
   std::string Log(const std::string& name) const;
   // Writes a picture into graphics/.
   void WritePicture(const std::string& name, const platform::Image& image) const;
 
  private:
-  std::filesystem::path root_;
+  TempDirectory dir_;
   std::filesystem::path previous_directory_;
 };
 
-// A headless backend installed for the test's lifetime.
+// A headless backend installed for its lifetime: a virtual clock that
+// starts at 0 and moves only when told.
 class HeadlessScope {
  public:
   explicit HeadlessScope(platform::HeadlessOptions options = {});
   ~HeadlessScope();
   platform::HeadlessBackend& backend() { return *backend_; }
+  void Advance(std::uint64_t ms) { backend_->AdvanceClock(ms); }
 
  private:
   std::unique_ptr<platform::HeadlessBackend> backend_;
 };
-
-// A virtual clock for timed behaviour: starts at 0 and moves only when told.
-class Clock {
- public:
-  Clock() : scope_(platform::HeadlessOptions{}) {}
-  void Advance(std::uint64_t ms) { scope_.backend().AdvanceClock(ms); }
-
- private:
-  HeadlessScope scope_;
-};
+using Clock = HeadlessScope;
 
 // The program's window (with a window procedure that only closes), the
 // display and the input devices, as start-up makes them; released after.
@@ -64,8 +58,5 @@ class Machine {
  private:
   HeadlessScope scope_;
 };
-
-// Turns the input state of the poller back to its start.
-void ResetInputState();
 
 }  // namespace test

@@ -9,6 +9,12 @@
 
 namespace test {
 
+// Fills the surface, or a rectangle of it, with one colour; the blit's result.
+inline HRESULT Fill(LPDIRECTDRAWSURFACE s, std::uint16_t colour, RECT* rect = nullptr) {
+  DDBLTFX fx{sizeof(DDBLTFX), colour};
+  return s->Blt(rect, nullptr, nullptr, DDBLT_COLORFILL, &fx);
+}
+
 class SurfaceFactory {
  public:
   SurfaceFactory() { DirectDrawCreate(nullptr, &dd_, nullptr); }

@@ -2,6 +2,8 @@
 // and the pixel counts those tests make.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -11,9 +13,20 @@
 
 namespace test {
 
-const std::vector<pictures::Sheet>& DrawnSheets();
+inline const std::vector<pictures::Sheet>& DrawnSheets() {
+  static const std::vector<pictures::Sheet> sheets = pictures::AllSheets();
+  return sheets;
+}
+
 // The sheet of that file name; fails the test when there is none.
-const platform::Image& DrawnSheet(const std::string& file_name);
+inline const platform::Image& DrawnSheet(const std::string& file_name) {
+  static const platform::Image none;
+  for (const pictures::Sheet& sheet : DrawnSheets()) {
+    if (sheet.file_name == file_name) return sheet.image;
+  }
+  ADD_FAILURE() << "no sheet named " << file_name;
+  return none;
+}
 
 // The pixels of the rectangle for which `test` holds.
 template <typename Test>

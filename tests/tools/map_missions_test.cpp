@@ -1,5 +1,5 @@
-// The maps of the repository: they hold what they are made to show, compile
-// back to themselves, and the game finds them where the build puts them.
+// The maps of the repository: they hold what they are made to show and
+// compile back to themselves.
 #include <gtest/gtest.h>
 
 #include "support/files.h"
@@ -11,7 +11,6 @@
 
 #include "map/map_parse.h"
 #include "map/map_tool.h"
-#include "support/run_game.h"
 #include "support/world.h"
 #include "world/sprites_defs.h"
 
@@ -68,22 +67,6 @@ TEST_F(TestMap, HoldsEveryTerrainPieceAndEveryKindItIsMadeToShow) {
     EXPECT_TRUE(kinds.count(kind)) << GetStringFromDECOR(kind);
   }
   EXPECT_EQ(parsed.map.view, (mapmaker::Cell{0, 0}));
-}
-
-// The port's --map opens a built map in the game screen.
-TEST(MissionFiles, TheGameReadsTheBuiltMapsFromItsMissionsDirectory) {
-  const test::GameTree game;  // with the built missions in its missions/
-  const struct {
-    const char* file;
-    const char* head;
-  } kMaps[] = {{"test.bin", "08\nTEST MAP\n"}, {"demo.bin", "04\nDEMO\n"}};
-  for (const auto& map : kMaps) {
-    std::filesystem::remove(game.root() / "bin" / "output" / "Fake_read.txt");
-    game.RunScript("", 10, std::string("--map ../missions/") + map.file);
-    const std::string read = game.Log("Fake_read.txt");
-    EXPECT_EQ(read.rfind(map.head, 0), 0U) << read.substr(0, 40);
-    EXPECT_EQ(game.Log("Fatal_Errors.txt").find("impossible to open"), std::string::npos);
-  }
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-// The icon sheet: a picture at every place a kind or a command names, each
-// inside the sheet and framed, the portrait within it drawn to its edges.
+// The panel's pictures: a picture at every place of the icon sheet that a
+// kind or a command names; the interface's training bar, which the game
+// cuts out of its corner at every width.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <set>
 #include <utility>
 
 #include "pictures/icon_layout.h"
+#include "pictures/interface_layout.h"
 #include "pictures/palette.h"
 #include "tools/drawn_sheets.h"
 #include "world/sprites_defs.h"
@@ -17,62 +17,11 @@ namespace layout = pictures::icon_sheet;
 using layout::Picture;
 using pictures::Rect;
 
-const platform::Image& Icons() {
-  return test::DrawnSheet("icones.bmp");
-}
-
 Picture PictureAt(int column, int row) {
   for (const layout::Place& place : layout::kPlaces) {
     if (place.column == column && place.row == row) return place.picture;
   }
   return Picture::kEmpty;
-}
-
-int Colours(const platform::Image& image, const Rect& r) {
-  std::set<std::uint32_t> colours;
-  for (int y = r.y; y < r.Bottom(); ++y) {
-    for (int x = r.x; x < r.Right(); ++x) colours.insert(image.at(x, y));
-  }
-  return int(colours.size());
-}
-
-// The four one-pixel edges of a rectangle.
-std::array<Rect, 4> Edges(const Rect& r) {
-  return {Rect{r.x, r.y, r.w, 1}, Rect{r.x, r.Bottom() - 1, r.w, 1}, Rect{r.x, r.y, 1, r.h},
-          Rect{r.Right() - 1, r.y, 1, r.h}};
-}
-
-bool IsBlack(std::uint32_t c) {
-  return c == pictures::palette::kBlack;
-}
-
-// Each place is taken once and holds a portrait that covers its whole
-// rectangle: none of its edges is left black, as a picture drawn off its
-// place or too small would leave it.
-TEST(PictureIcons, EveryPlaceIsTakenOnceByAPortraitReachingItsEdges) {
-  const platform::Image& icons = Icons();
-  std::set<std::pair<int, int>> taken;
-  for (const layout::Place& place : layout::kPlaces) {
-    EXPECT_TRUE(taken.insert({place.column, place.row}).second) << place.column << "," << place.row;
-    const Rect portrait = layout::PortraitRect(place.column, place.row);
-    EXPECT_GT(Colours(icons, portrait), 4) << place.column << "," << place.row;
-    for (const Rect& edge : Edges(portrait)) {
-      EXPECT_LT(test::CountIn(icons, edge, IsBlack), (edge.w + edge.h) / 2)
-          << place.column << "," << place.row;
-    }
-  }
-}
-
-TEST(PictureIcons, EveryPictureIsFramedByABlackLine) {
-  const platform::Image& icons = Icons();
-  for (int row = 0; row < layout::kRows; ++row) {
-    for (int column = 0; column < layout::kColumns; ++column) {
-      for (const Rect& edge : Edges(layout::IconRect(column, row))) {
-        EXPECT_EQ(test::CountOther(icons, edge, pictures::palette::kBlack), 0)
-            << column << "," << row;
-      }
-    }
-  }
 }
 
 TEST(PictureIcons, EveryKindAndModeFindsItsOwnPicture) {
@@ -101,6 +50,26 @@ TEST(PictureIcons, EveryKindAndModeFindsItsOwnPicture) {
   EXPECT_EQ(PictureAt(2, 2), Picture::kFlee);
   EXPECT_EQ(PictureAt(3, 2), Picture::kAggressive);
   EXPECT_EQ(PictureAt(5, 2), Picture::kReactive);
+}
+
+TEST(PictureInterface, TrainingBarFillShowsAtEveryWidthOverItsTrough) {
+  const platform::Image& ui = test::DrawnSheet("edit_game.bmp");
+  const pictures::Rect fill = pictures::interface_layout::kBarFill;
+  const pictures::Rect trough = pictures::interface_layout::kBarTrough;
+  EXPECT_EQ(trough.w, fill.w);
+  EXPECT_EQ(trough.h, fill.h);
+  for (int row = 0; row < fill.h; ++row) {
+    const std::uint32_t colour = ui.at(fill.x, fill.y + row);
+    EXPECT_NE(colour, pictures::palette::kBlack);
+    for (int x = fill.x; x < fill.Right(); ++x) {
+      ASSERT_EQ(ui.at(x, fill.y + row), colour) << "the fill is cut at any column";
+      EXPECT_NE(ui.at(trough.x + x, trough.y + row), colour) << "filled and empty look alike";
+    }
+  }
+  const pictures::Rect frame = pictures::interface_layout::kBarFrame;
+  EXPECT_GT(
+      test::CountOther(ui, {frame.x + 1, frame.y + 1, frame.w - 2, 1}, pictures::palette::kBlack),
+      frame.w - 4);
 }
 
 }  // namespace

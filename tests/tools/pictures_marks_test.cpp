@@ -1,8 +1,6 @@
-// The small keyed pictures: the selection marks and the projectiles, whose
-// shapes the game stretches or cuts out.
+// The small keyed pictures: the selection marks, which the game stretches,
+// and the arrows, each pointing its way.
 #include <gtest/gtest.h>
-
-#include <vector>
 
 #include "pictures/marks_layout.h"
 #include "pictures/palette.h"
@@ -56,19 +54,6 @@ TEST(PictureMarks, EachWidthFitsItsFootprintAndSurvivesStretching) {
                          std::string(sheet.file_name) + " to " + std::to_string(cells));
     }
   }
-}
-
-TEST(PictureProjectiles, BallAndArrowsHoldTheirPictures) {
-  namespace layout = pictures::projectile_layout;
-  const platform::Image& sheet = test::DrawnSheet("little_sprites.bmp");
-  int everywhere = Opaque(sheet, layout::kBall);
-  EXPECT_GE(everywhere, 10);
-  for (const auto& arrow : layout::kArrows) {
-    EXPECT_GE(Opaque(sheet, arrow.rect), 10) << arrow.direction;
-    everywhere += Opaque(sheet, arrow.rect);
-  }
-  EXPECT_EQ(Opaque(sheet, {0, 0, sheet.width, sheet.height}), everywhere)
-      << "nothing outside the places the game reads";
 }
 
 // The iron head is the darkest part of an arrow: it lies off the picture's

@@ -1,7 +1,7 @@
 // The generator's output as a whole: the files the game loads, their sizes,
 // their colours, the same bytes at every run; every place the game reads,
-// inside its sheet and holding a picture; and the contact sheets that label
-// those places.
+// inside its sheet and holding a picture; the grid of grass between the
+// buildings, the terrain tiles and the minimap's colours.
 #include <gtest/gtest.h>
 
 #include "support/files.h"
@@ -12,10 +12,12 @@
 #include <set>
 #include <string>
 
-#include "pictures/contact_sheet.h"
+#include "pictures/building_layout.h"
+#include "pictures/ground.h"
 #include "pictures/palette.h"
 #include "pictures/sheet_places.h"
 #include "pictures/sheets.h"
+#include "platform/bitmap_file.h"
 #include "tools/drawn_sheets.h"
 
 namespace {
@@ -25,31 +27,19 @@ using test::ReadBytes;
 namespace fs = std::filesystem;
 
 TEST(PictureSheets, EverySheetTheGameLoadsAtItsSize) {
-  const std::map<std::string, std::pair<int, int>> expected = {
-      {"intro.bmp", {640, 480}},
-      {"menu.bmp", {640, 480}},
-      {"edit_game.bmp", {640, 480}},
-      {"font1.bmp", {640, 48}},
-      {"cursor001.bmp", {12, 15}},
-      {"unit.bmp", {199, 133}},
-      {"mini.bmp", {6, 1}},
-      {"select.bmp", {34, 34}},
-      {"select2.bmp", {66, 66}},
-      {"select3.bmp", {98, 98}},
-      {"select4.bmp", {130, 130}},
-      {"little_sprites.bmp", {128, 16}},
-      {"batis_humains.bmp", {517, 388}},
-      {"batis_orcs.bmp", {646, 259}},
-      {"batis_neutres.bmp", {517, 388}},
-      {"humains_new.bmp", {613, 409}},
-      {"orcs_new.bmp", {460, 409}},
-      {"icones.bmp", {612, 157}},
-  };
-  std::map<std::string, std::pair<int, int>> drawn;
+  std::map<std::string, std::string> drawn;
   for (const pictures::Sheet& sheet : test::DrawnSheets()) {
-    drawn[sheet.file_name] = {sheet.image.width, sheet.image.height};
+    drawn[sheet.file_name] =
+        std::to_string(sheet.image.width) + "x" + std::to_string(sheet.image.height);
   }
-  EXPECT_EQ(drawn, expected);
+  std::string sizes;
+  for (const auto& [name, size] : drawn) sizes += name + " " + size + " ";
+  EXPECT_EQ(sizes,
+            "batis_humains.bmp 517x388 batis_neutres.bmp 517x388 batis_orcs.bmp 646x259 "
+            "cursor001.bmp 12x15 edit_game.bmp 640x480 font1.bmp 640x48 humains_new.bmp 613x409 "
+            "icones.bmp 612x157 intro.bmp 640x480 little_sprites.bmp 128x16 menu.bmp 640x480 "
+            "mini.bmp 6x1 orcs_new.bmp 460x409 select.bmp 34x34 select2.bmp 66x66 "
+            "select3.bmp 98x98 select4.bmp 130x130 unit.bmp 199x133 ");
 }
 
 // The game gives a colour key to these sheets only, taken from the top-left
@@ -94,56 +84,102 @@ TEST(PictureSheetFiles, TwoRunsWriteTheSameBytesThatLoadBackAsDrawn) {
   EXPECT_FALSE(pictures::WriteAllSheets((scratch.path() / "blocker" / "graphics").string()));
 }
 
-TEST(PicturePlaces, EveryPlaceLiesInsideItsSheetAndHoldsAPicture) {
+// Every place the game reads lies inside its sheet and holds a picture; no
+// two share more than their edges (icons share their frame lines); a keyed
+// sheet shows only the key outside them.
+TEST(PicturePlaces, EveryPlaceLiesInsideItsSheetAloneAndHoldsAPicture) {
   int sheets_with_places = 0;
   for (const pictures::Sheet& sheet : test::DrawnSheets()) {
-    const pictures::SheetPlaces places = pictures::PlacesIn(sheet.file_name);
-    sheets_with_places += !places.places.empty();
-    for (const pictures::Place& place : places.places) {
+    const std::vector<pictures::Place> places = pictures::PlacesIn(sheet.file_name).places;
+    sheets_with_places += !places.empty();
+    platform::Image inside(sheet.image.width, sheet.image.height, 0), outside = sheet.image;
+    for (const pictures::Place& place : places) {
       const pictures::Rect r = place.rect;
       ASSERT_TRUE(r.x >= 0 && r.y >= 0 && r.Right() <= sheet.image.width &&
                   r.Bottom() <= sheet.image.height)
           << sheet.file_name << " " << place.label;
       EXPECT_GT(test::CountOther(sheet.image, r, pictures::palette::kKey), 0)
           << sheet.file_name << " " << place.label;
+      for (int y = r.y; y < r.Bottom(); ++y) {
+        for (int x = r.x; x < r.Right(); ++x) {
+          inside.at(x, y) += r.Inset(1).Contains(x, y);
+          outside.at(x, y) = pictures::palette::kKey;
+        }
+      }
+    }
+    const pictures::Rect all{0, 0, sheet.image.width, sheet.image.height};
+    EXPECT_EQ(test::CountIn(inside, all, [](std::uint32_t n) { return n > 1; }), 0)
+        << sheet.file_name;
+    if (kKeyedSheets.count(sheet.file_name) && !places.empty()) {
+      EXPECT_EQ(test::CountOther(outside, all, pictures::palette::kKey), 0) << sheet.file_name;
     }
   }
   EXPECT_GE(sheets_with_places, 10);
 }
 
-TEST(PicturePlaces, TheTerrainSheetNamesEveryTileValue) {
-  const pictures::SheetPlaces places = pictures::PlacesIn("unit.bmp");
-  std::string labels;
-  for (const pictures::Place& place : places.places) labels += place.label + "\n";
-  for (int value : {0, 1, 2, 3, 7, 11, 12, 15, 44}) {
-    EXPECT_NE(labels.find(std::to_string(value)), std::string::npos) << value;
-  }
-  EXPECT_EQ(places.places.size(), 15u);
+// A 16-bit pixel widened back to 24 bits by repeating each channel's high bits.
+pictures::Colour Widened(std::uint16_t pixel) {
+  const unsigned r = pixel >> 11;
+  const unsigned g = (pixel >> 5) & 0x3F;
+  const unsigned b = pixel & 0x1F;
+  return ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
 }
 
-TEST(PictureContactSheet, EnlargesAndOutlinesEachPlace) {
-  const platform::Image& sprites = test::DrawnSheet("little_sprites.bmp");
-  const platform::Image contact = pictures::ContactSheet({"little_sprites.bmp", sprites});
-  ASSERT_EQ(contact.width, sprites.width * 3);
-  ASSERT_EQ(contact.height, sprites.height * 3);
-  // The outline of the ball's place, one pixel outside its enlarged square.
-  EXPECT_EQ(contact.at(2, 2), 0xFFFF00u);
-  EXPECT_EQ(contact.at(15, 15), 0xFFFF00u);
-  const platform::Image narrow = pictures::ContactSheet({"mini.bmp", test::DrawnSheet("mini.bmp")});
-  EXPECT_GE(narrow.width, 300) << "narrow sheets are enlarged enough for their labels";
+TEST(PicturePalette, EveryColourSurvivesTheSixteenBitDisplayAndStaysDistinct) {
+  const std::vector<pictures::Colour> colours = pictures::AllPaletteColours();
+  std::set<std::uint16_t> on_screen;
+  for (pictures::Colour c : colours) {
+    const std::uint16_t shown = platform::XrgbToRgb565(c);
+    EXPECT_EQ(Widened(shown), c) << std::hex << c;
+    EXPECT_TRUE(on_screen.insert(shown).second) << "merges with another colour: " << std::hex << c;
+  }
+  EXPECT_GT(colours.size(), 60u);
+  // Colours are snapped to the nearest that survives.
+  EXPECT_EQ(pictures::Exact565(0x7F7F7F), 0x7B7D7Bu);
+  EXPECT_EQ(pictures::Exact565(0x050302), 0x080400u) << "rounds rather than truncates";
 }
 
-TEST(PictureContactSheet, WritesOneEnlargedCopyPerSheet) {
-  const test::TempDirectory scratch;
-  const fs::path directory = scratch.path() / "contact";
-  ASSERT_TRUE(pictures::WriteContactSheets(directory.string(), test::DrawnSheets()));
-  for (const pictures::Sheet& sheet : test::DrawnSheets()) {
-    const fs::path file = directory / (fs::path(sheet.file_name).stem().string() + "_contact.bmp");
-    const auto written = platform::LoadBitmapFile(file.string());
-    ASSERT_TRUE(written) << file;
-    EXPECT_GE(written->width, sheet.image.width * 3) << file;
-    EXPECT_EQ(written->width % sheet.image.width, 0) << "whole pixels: " << file;
+// Between the places lies the sheet's own grass: no picture spills over.
+TEST(PictureBuildings, NothingSpillsOntoTheGridLines) {
+  for (const pictures::building_layout::SheetSize& size : pictures::building_layout::kSheets) {
+    const platform::Image& sheet = test::DrawnSheet(size.file_name);
+    for (int line = 0; line <= size.columns; ++line) {
+      const int x = std::min(line * pictures::building_layout::kPitch, sheet.width - 1);
+      for (int y = 0; y < sheet.height; ++y) {
+        ASSERT_EQ(sheet.at(x, y), pictures::GrassAt(x - 1, y - 1)) << size.file_name << " " << x;
+      }
+    }
+    for (int line = 0; line <= size.rows; ++line) {
+      const int y = std::min(line * pictures::building_layout::kPitch, sheet.height - 1);
+      for (int x = 0; x < sheet.width; ++x) {
+        ASSERT_EQ(sheet.at(x, y), pictures::GrassAt(x - 1, y - 1)) << size.file_name << " " << y;
+      }
+    }
   }
+}
+
+// A key pixel in a tile would show a hole in the ground.
+TEST(PictureTerrain, TilesAreOpaque) {
+  const platform::Image& sheet = test::DrawnSheet("unit.bmp");
+  for (const pictures::Place& tile : pictures::PlacesIn("unit.bmp").places) {
+    EXPECT_EQ(test::CountOther(sheet, tile.rect, pictures::palette::kKey),
+              tile.rect.w * tile.rect.h)
+        << tile.label;
+  }
+}
+
+TEST(PictureMinimap, SixColoursAlongTheTopRow) {
+  const platform::Image& strip = test::DrawnSheet("mini.bmp");
+  EXPECT_EQ(strip.at(0, 0), pictures::palette::kBlack) << "unexplored";
+  std::set<std::uint32_t> colours;
+  for (int x = 0; x < 6; ++x) colours.insert(strip.at(x, 0));
+  EXPECT_EQ(colours.size(), 6u);
+  EXPECT_TRUE(test::OnRamp(pictures::palette::kFoliage, strip.at(2, 0)))
+      << "forest looks like the forest tiles";
+  auto red = [](std::uint32_t c) { return int(c >> 16) - int(c & 0xFF); };
+  EXPECT_GT(int(strip.at(3, 0) & 0xFF), int(strip.at(3, 0) >> 16)) << "human blue";
+  EXPECT_GT(red(strip.at(5, 0)), 80) << "orc red";
+  EXPECT_GT(int((strip.at(4, 0) >> 8) & 0xFF), int(strip.at(4, 0) & 0xFF) + 60) << "neutral gold";
 }
 
 }  // namespace

@@ -1,14 +1,12 @@
-// The zone framework: icons on the pixel map, press dispatch, sub-zones,
-// Escape, and the text button's drawing.
+// The zone framework: icons on the pixel map, press dispatch, sub-zones and
+// Escape (a zone's loop and the text buttons are seen end to end).
 #include "ui/Zone_Interactive.h"
 
 #include <gtest/gtest.h>
 
-#include "frame/ddraw_text.h"
-#include "frame/dix.h"
-#include "frame/main.h"
+#include <tuple>
+
 #include "platform/dinput.h"
-#include "support/recording_zone.h"
 #include "support/scratch.h"
 #include "ui/icone.h"
 
@@ -40,8 +38,7 @@ TEST_F(Zones, APressGoesToTheIconAddedLastWhereIconsOverlap) {
   for (const auto& [x, y] : {std::pair{99, 60}, {300, 140}, {290, 150}, {-5, -5}}) {
     zone.SignalMouseLeftButtonPressed(x, y);  // outside: left, right, below
   }
-  EXPECT_EQ(clicks_a, 1);
-  EXPECT_EQ(clicks_b, 3);
+  EXPECT_EQ(std::tuple(clicks_a, clicks_b), std::tuple(1, 3));
   zone.RemoveIcone(&b);
   zone.SignalMouseLeftButtonPressed(100 + 45, 50 + 45);
   EXPECT_EQ(clicks_a, 1);  // b's pixels are empty now, not a's again
@@ -49,7 +46,9 @@ TEST_F(Zones, APressGoesToTheIconAddedLastWhereIconsOverlap) {
   EXPECT_EQ(zone.IconAt(5, 5), &a);
 }
 
-TEST_F(Zones, AnOpenSubZoneTakesEveryPressEvenOutsideItself) {
+// An open sub-zone takes every press, even outside itself, and Escape closes
+// only the deepest zone.
+TEST_F(Zones, AnOpenSubZoneTakesEveryPressAndEscapeClosesTheDeepestZone) {
   Zone_Interactive zone(0, 0, 640, 480, nullptr, nullptr);
   Zone_Interactive box(200, 200, 100, 50, nullptr, nullptr);
   Icone under(ClickA, 0, 0, 640, 480);
@@ -60,21 +59,12 @@ TEST_F(Zones, AnOpenSubZoneTakesEveryPressEvenOutsideItself) {
   EXPECT_EQ(box.Get_Parent(), &zone);
   zone.SignalMouseLeftButtonPressed(10, 10);
   zone.SignalMouseLeftButtonPressed(210, 210);
-  EXPECT_EQ(clicks_a, 0);
-  EXPECT_EQ(clicks_b, 1);
-  box.Close();
-  EXPECT_EQ(zone.Get_Child(), nullptr);
+  EXPECT_EQ(std::tuple(clicks_a, clicks_b), std::tuple(0, 1));
+  zone.SignalKeyToActiveZone(DIK_ESCAPE);
+  EXPECT_EQ(std::tuple(box.Is_End_Requested(), zone.Is_End_Requested(), zone.Get_Child()),
+            std::tuple(true, false, nullptr));
   zone.SignalMouseLeftButtonPressed(10, 10);
   EXPECT_EQ(clicks_a, 1);
-}
-
-TEST_F(Zones, EscapeClosesOnlyTheDeepestZone) {
-  Zone_Interactive zone(0, 0, 640, 480, nullptr, nullptr);
-  Zone_Interactive box(0, 0, 10, 10, nullptr, nullptr);
-  zone.OpenSubZone(&box);
-  zone.SignalKeyToActiveZone(DIK_ESCAPE);
-  EXPECT_TRUE(box.Is_End_Requested());
-  EXPECT_FALSE(zone.Is_End_Requested());
   zone.SignalKeyToActiveZone(DIK_A);
   EXPECT_FALSE(zone.Is_End_Requested());
   zone.SignalKeyToActiveZone(DIK_ESCAPE);
@@ -90,54 +80,10 @@ TEST_F(Zones, TheTwentyFirstIconIsRefusedAndChangesNothing) {
   for (int i = 0; i < 21; ++i) icons.emplace_back(ClickA, 0, 0, 10 + i, 10);
   for (int i = 0; i < 20; ++i) ASSERT_TRUE(zone.AddIcone(&icons[i]));
   EXPECT_FALSE(zone.AddIcone(&icons[20]));
-  EXPECT_EQ(zone.IconAt(28, 5), &icons[19]);
-  EXPECT_EQ(zone.IconAt(29, 5), nullptr);
+  EXPECT_EQ(std::tuple(zone.IconAt(28, 5), zone.IconAt(29, 5)), std::tuple(&icons[19], nullptr));
   EXPECT_EQ(tree.Log("Fatal_Errors.txt"),
             "Zone_Interactive bool Zone_Interactive::AddIcone(Icone * new_icone)\n"
             "no free case for a new icone...\n");
-}
-
-TEST_F(Zones, IconPixelsOutsideTheZoneAreSkippedAndReported) {
-  Zone_Interactive zone(0, 0, 10, 10, nullptr, nullptr);
-  Icone sticking_out(ClickA, 8, 9, 3, 1);
-  Icone at_origin(ClickB, 0, 0, 12, 1);
-  zone.AddIcone(&sticking_out);
-  zone.AddIcone(&at_origin);
-  EXPECT_EQ(zone.IconAt(9, 9), &sticking_out);
-  EXPECT_EQ(tree.Log("Fatal_Errors.txt"), "08,09 pas sur la zone ! \n");
-  // A wider zone maps the icons again, in their order.
-  zone.SetWidth(20);
-  EXPECT_EQ(zone.IconAt(10, 9), &sticking_out);
-  EXPECT_EQ(zone.IconAt(11, 0), &at_origin);
-}
-
-TEST_F(Zones, ClosedZoneLoopsEndAndCanRunAgain) {
-  test::Machine machine;
-  test::RecordingZone zone;
-  current_zone = &zone;
-  zone.Close();
-  zone.Run();  // returns at once, clearing the request
-  EXPECT_FALSE(zone.Is_End_Requested());
-  EXPECT_EQ(machine.backend().frames(), 0);
-  current_zone = nullptr;
-}
-
-TEST_F(Zones, TextButtonCentresItsLabelAndFramesItself) {
-  test::Machine machine;
-  InitFont();
-  Icone_Texte button("ABCD", nullptr, 10, 20, 200);  // 13 + 9 + 10 + 10 = 42 wide
-  EXPECT_EQ(button.Get_Height(), 20U);
-  EXPECT_EQ(button.Get_Text_Width(), 42);
-  // The label is drawn from the font, which is missing here: each glyph's
-  // failed copy is logged with the place it was meant for.
-  button.Afficher(lpDDSBack, 100, 100);
-  EXPECT_NE(tree.Log("Ddraw_text.txt").find("px=189  py=123\n"), std::string::npos);
-  IDirectDrawSurface& back = *lpDDSBack.get();
-  EXPECT_EQ(back.PixelAt(110, 120), 0xF800);
-  EXPECT_EQ(back.PixelAt(310, 140), 0xF800);
-  EXPECT_EQ(back.PixelAt(309, 139), 0);
-  Icone_Texte wide("", nullptr, 0, 0, 200);
-  wide.Afficher(lpDDSBack, 0, 0);
 }
 
 }  // namespace

@@ -48,8 +48,7 @@ class Campaign : public test::WorldTest {
     SaveGame("../missions/mission_1.bin", "MAP");
   }
   static int PlayButtons() {
-    const auto& icons = main_menu_zone->Icones();
-    return int(std::count(icons.begin(), icons.end(), menu_play_button));
+    return int(std::ranges::count(main_menu_zone->Icones(), menu_play_button));
   }
   static void Type(std::initializer_list<int> keys) {
     for (int key : keys) main_menu_zone->SignalKeyToActiveZone(static_cast<unsigned char>(key));
@@ -68,10 +67,9 @@ TEST_F(Campaign, NewCampaignRestartsMission1AndAddsPlayEachTime) {
   game_running = true;
   box_message->Show("VICTORY", game_zone, NextMission);
   Menu_NewCampaign();
-  EXPECT_EQ(game.Get_Child(), nullptr);
-  EXPECT_EQ(current_zone, scenario_zone);
-  EXPECT_EQ(scenario_zone->Text(), "ONE");
-  EXPECT_EQ(std::tuple(current_mission, sprite_counts[ORC], PlayButtons()), std::tuple(1, 3, 1));
+  EXPECT_EQ(std::tuple(game.Get_Child(), current_zone, scenario_zone->Text(), current_mission,
+                       sprite_counts[ORC], PlayButtons()),
+            std::tuple(nullptr, scenario_zone, "ONE", 1, 3, 1));
   Scenario_Play();
   EXPECT_EQ(current_zone, game_zone);
 
@@ -80,14 +78,13 @@ TEST_F(Campaign, NewCampaignRestartsMission1AndAddsPlayEachTime) {
   Menu_NewCampaign();
   EXPECT_EQ(PlayButtons(), 2);
   main_menu_zone->RemoveIcone(menu_play_button);
-  EXPECT_EQ(PlayButtons(), 1);
-  EXPECT_EQ(main_menu_zone->IconAt(330, 260), nullptr);
+  EXPECT_EQ(std::tuple(PlayButtons(), main_menu_zone->IconAt(330, 260)), std::tuple(1, nullptr));
 }
 
 TEST_F(Campaign, SaveNeedsAGameThenANameAndKeepsTheLastOne) {
   Menu_Save();
-  EXPECT_EQ(main_menu_zone->Get_Child(), box_info);
-  EXPECT_EQ(box_info->Message(), "NO GAME TO SAVE");
+  EXPECT_EQ(std::tuple(main_menu_zone->Get_Child(), box_info->Message()),
+            std::tuple(box_info, "NO GAME TO SAVE"));
   Press(box_info);
   MakeWorld(1, 0);
   game_running = true;
@@ -98,13 +95,11 @@ TEST_F(Campaign, SaveNeedsAGameThenANameAndKeepsTheLastOne) {
     Type({key, DIK_RETURN});
   }
   AskSlotName(1);
-  Type({DIK_RETURN});                                 // an empty name saves nothing
-  EXPECT_EQ(main_menu_zone->Get_Child(), save_zone);  // the screen stays
-  EXPECT_EQ(slot_names[0], "B");
-  EXPECT_FALSE(slot_names[1]);
-  ScanSlotNames();
-  EXPECT_EQ(slot_names[0], "B");  // the file was written again under the new name
-  EXPECT_FALSE(slot_names[1]);
+  Type({DIK_RETURN});  // an empty name saves nothing; the screen stays
+  EXPECT_EQ(std::tuple(main_menu_zone->Get_Child(), slot_names[0], slot_names[1]),
+            std::tuple(save_zone, "B", std::nullopt));
+  ScanSlotNames();  // the file was written again under the new name
+  EXPECT_EQ(std::tuple(slot_names[0], slot_names[1]), std::tuple("B", std::nullopt));
 }
 
 // After mission 2 the closing text's empty world wins at once: the game
@@ -130,17 +125,14 @@ TEST_F(Campaign, AGameLoadedInMission2AndWonEndsWithTheClosingTextThenPlayIsRemo
   EXPECT_EQ(PlayButtons(), 1);
 
   Press(box_message);
-  EXPECT_EQ(current_zone, scenario_zone);
-  EXPECT_EQ(scenario_zone->Text(), "THE END");
+  EXPECT_EQ(std::tuple(current_zone, scenario_zone->Text()), std::tuple(scenario_zone, "THE END"));
   TestVictoire();  // the same pass of the game loop
-  EXPECT_FALSE(game_running);
-  EXPECT_EQ(game.Get_Child(), box_message);
+  EXPECT_EQ(std::tuple(game_running, game.Get_Child()), std::tuple(false, box_message));
   Scenario_Play();
   EXPECT_EQ(current_zone, main_menu_zone);
   Menu_Play();
   Press(box_message);
-  EXPECT_EQ(current_zone, main_menu_zone);
-  EXPECT_EQ(PlayButtons(), 0);
+  EXPECT_EQ(std::tuple(current_zone, PlayButtons()), std::tuple(main_menu_zone, 0));
 }
 
 }  // namespace

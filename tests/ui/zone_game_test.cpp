@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "frame/poll_IO.h"
 #include "support/world.h"
 #include "ui/selection.h"
@@ -24,27 +26,21 @@ class GameScreen : public test::WorldTest {
 };
 
 TEST_F(GameScreen, TheViewScrollsInTensAndStopsAtTheMapsLastPixels) {
-  mouse_x = 636;
-  mouse_y = 200;
+  mouse_x = 636, mouse_y = 200;
   std::vector<int> seen;
   for (int pass = 0; pass < 400; ++pass) {
     ScrollViewport();
     seen.push_back(scroll_x);
   }
-  EXPECT_EQ(seen[356], 3570);
-  EXPECT_EQ(seen[357], 3576);
-  EXPECT_EQ(seen.back(), 3576);
+  EXPECT_EQ(std::tuple(seen[356], seen[357], seen.back()), std::tuple(3570, 3576, 3576));
   mouse_x = 2;  // towards the left while the origin is at least 10
-  scroll_x = 10;
-  ScrollViewport();
-  EXPECT_EQ(scroll_x, 0);
-  scroll_x = 9;
-  ScrollViewport();
-  EXPECT_EQ(scroll_x, 9);
-  mouse_x = 320;
-  mouse_y = 476;
-  scroll_y = 0;
-  ty_map = 20;  // 640 pixels high: 15 steps of 10, then the last 10
+  for (int from : {10, 9}) {
+    scroll_x = from;
+    ScrollViewport();
+    EXPECT_EQ(scroll_x, from == 10 ? 0 : 9);
+  }
+  mouse_x = 320, mouse_y = 476;
+  scroll_y = 0, ty_map = 20;  // 640 pixels high: 15 steps of 10, then the last 10
   for (int pass = 0; pass < 15; ++pass) ScrollViewport();
   EXPECT_EQ(scroll_y, 150);
   ScrollViewport();
@@ -78,16 +74,14 @@ TEST_F(GameScreen, SmallRectanglesOrcsAndASingleSelectionSelectNothingNew) {
   Band(0, 0, 200, 200);
   EXPECT_EQ(Selected(), 1);
   zone.SignalMouseLeftButtonDrag(200, 10, 100, 50);
-  EXPECT_EQ(zone.Drag_Rect().x0, 100);
-  EXPECT_EQ(zone.Drag_Rect().y1, 50);
+  EXPECT_EQ(std::tuple(zone.Drag_Rect().x0, zone.Drag_Rect().y1), std::tuple(100, 50));
 }
 
 TEST_F(GameScreen, TheRightButtonCancelsSelectionAndPlacement) {
   AddToSelection(Add(HUMAN, GUERR, 1, 1));
   pDefToPlace = GetDefUnit(FERME);
   zone.SignalMouseRightButtonPressed(600, 400);
-  EXPECT_EQ(Selected(), 0);
-  EXPECT_EQ(pDefToPlace, GetDefUnit(VIDE));
+  EXPECT_EQ(std::tuple(Selected(), pDefToPlace), std::tuple(0, GetDefUnit(VIDE)));
 }
 
 }  // namespace

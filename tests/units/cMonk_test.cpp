@@ -14,8 +14,8 @@ namespace {
 class Monks : public test::UnitsTest {
  protected:
   cMonk* Monk(int x, int y) { return Unit<cMonk>(HUMAN, MONK, x, y); }
-  bool WalkIn(cMonk* monk) {
-    return RunUntil([monk] { return monk->InTemple; }, 20000, 10);
+  bool WalkIn(cMonk* m) {
+    return RunUntil([m] { return m->InTemple; }, 20000, 10);
   }
 };
 
@@ -26,8 +26,9 @@ TEST_F(Monks, ConqueringTheSameTempleTwiceCountsTwice) {
   cMonk* monk = Monk(10, 21);
   monk->AssignerTache(CONQUETE, temple);
   ASSERT_TRUE(WalkIn(monk));
-  EXPECT_TRUE(IsAdjacent(monk->Px, monk->Py, 20, 20, 3, 3));
-  EXPECT_EQ(std::make_tuple(temple->GetOwner(), ConquetesFeu), std::make_tuple(HUMAN, 1));
+  EXPECT_EQ(
+      std::tuple(IsAdjacent(monk->Px, monk->Py, 20, 20, 3, 3), temple->GetOwner(), ConquetesFeu),
+      std::tuple(true, HUMAN, 1));
   int hidden_ms = 0;
   for (; !monk->visible; hidden_ms += 10) Frame(10);
   EXPECT_EQ(hidden_ms, 1000);

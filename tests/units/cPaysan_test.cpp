@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -49,11 +48,10 @@ TEST_F(Workers, TwoGoldTripsBring200WithFourSecondsHiddenAtEachEnd) {
     const auto [cell, gold, ms] = stays[i];
     EXPECT_TRUE(i % 2 == 0 ? IsAdjacent(cell.first, cell.second, 20, 10, 3, 3)
                            : IsAdjacent(cell.first, cell.second, 10, 10, 4, 4));
-    EXPECT_EQ(gold, 100 * int((i + 1) / 2));
-    EXPECT_EQ(ms, 4000);
+    EXPECT_EQ(std::tuple(gold, ms), std::tuple(100 * int((i + 1) / 2), 4000));
   }
-  EXPECT_EQ(std::tie(Money, MoneyOrc), std::make_tuple(200, 0));
-  EXPECT_EQ(At(w->Px, w->Py), w);  // hidden, but still on its cell
+  // Hidden, but still on its cell.
+  EXPECT_EQ(std::tuple(Money, MoneyOrc, At(w->Px, w->Py)), std::tuple(200, 0, w));
 }
 
 // A human worker steps every 60 ms: beside the mine it goes in only more than
@@ -71,11 +69,15 @@ TEST_F(Workers, AHarvesterArrivesMoreThanItsStepIntervalLessTenAfterItsLastStep)
     worker->dwLastMove = GetTickCount();
   }
   Frame(50);
-  EXPECT_FALSE(w->InMine);
-  EXPECT_EQ(std::tie(shut_in->Tache, shut_in->TacheRecolte, shut_in->Ordre),
-            std::make_tuple(SANS_TACHE, SANS_TACHE, WAIT));
+  EXPECT_EQ(std::tuple(w->InMine, shut_in->Tache, shut_in->TacheRecolte, shut_in->Ordre),
+            std::tuple(false, SANS_TACHE, SANS_TACHE, WAIT));
   Frame(1);
   EXPECT_TRUE(w->InMine);
+  // Choosing a building leaves it hidden in the mine, the harvest kept.
+  w->Construction(GetDefUnit(FERME));
+  for (int i = 0; i < 100; ++i) Frame(61);
+  EXPECT_EQ(std::tie(w->visible, w->InMine, w->Tache, w->TacheRecolte),
+            std::make_tuple(false, true, SANS_TACHE, RECOLTE_OR));
 }
 
 TEST_F(Workers, WoodIsCutVisiblyAtTheForestEdgeAndPaidIntoTheHall) {
@@ -110,12 +112,10 @@ class FarmSite : public Workers {
 };
 
 TEST_F(FarmSite, RisesOnePointPerProductionIntervalThenTheWorkerTakesTheFirstFreeRingCell) {
-  EXPECT_EQ(pDefToPlace, GetDefUnit(FERME));
   Frame(61);  // beside it after its step interval: inside, no point yet
   EXPECT_EQ(std::tie(w->visible, w->Px, w->Py), std::make_tuple(false, 20, 20));
-  EXPECT_EQ(At(19, 21), nullptr);
-  EXPECT_EQ(GetSelectedSprite(), nullptr);
-  EXPECT_EQ(farm->PointsDeVie, 1);
+  EXPECT_EQ(std::tuple(At(19, 21), GetSelectedSprite(), farm->PointsDeVie),
+            std::tuple(nullptr, nullptr, 1));
   Frame(40);
   EXPECT_EQ(farm->PointsDeVie, 2);
   for (int expected = 3; expected <= 100; ++expected) {
@@ -126,10 +126,8 @@ TEST_F(FarmSite, RisesOnePointPerProductionIntervalThenTheWorkerTakesTheFirstFre
   }
   Frame(61);
   // Row above all forest: the right column, not the nearer cell it left.
-  EXPECT_EQ(std::tie(w->visible, w->Px, w->Py), std::make_tuple(true, 22, 20));
-  EXPECT_EQ(At(22, 20), w);
-  EXPECT_EQ(std::tie(w->Tache, w->pBatimentEnConstruction, w->pToBuild),
-            std::make_tuple(SANS_TACHE, nullptr, nullptr));
+  EXPECT_EQ(std::tuple(w->visible, At(22, 20), w->Tache, w->pBatimentEnConstruction, w->pToBuild),
+            std::tuple(true, w, SANS_TACHE, nullptr, nullptr));
 }
 
 // Every worker of the site comes back on its top-left cell, the one inside
@@ -145,27 +143,14 @@ TEST_F(FarmSite, DestroyedItPutsBackEveryWorkerOfTheSiteOnItsCorner) {
   ASSERT_EQ(At(late_cell.first, late_cell.second), late);
   RemovecSprite(farm);
   for (cPaysan* worker : {w, late}) {
-    EXPECT_EQ(std::tie(worker->visible, worker->Px, worker->Py), std::make_tuple(true, 20, 20));
-    EXPECT_EQ(std::tie(worker->Tache, worker->pBatimentEnConstruction, worker->pToBuild),
-              std::make_tuple(SANS_TACHE, nullptr, nullptr));
+    EXPECT_EQ(std::tuple(worker->visible, CellOf(worker), worker->Tache,
+                         worker->pBatimentEnConstruction, worker->pToBuild),
+              std::tuple(true, Cell(20, 20), SANS_TACHE, nullptr, nullptr));
   }
-  EXPECT_EQ(At(20, 20), nullptr);
-  EXPECT_EQ(At(late_cell.first, late_cell.second), nullptr);
+  EXPECT_EQ(std::tuple(At(20, 20), At(late_cell.first, late_cell.second)),
+            std::tuple(nullptr, nullptr));
   RemovecSprite(late);  // no cell may still point at it
   for (cSprite* s : occupancy_grid) ASSERT_NE(s, late);
-}
-
-// Choosing a building leaves a worker hidden in the mine where it is.
-TEST_F(Workers, AWorkerHiddenInTheMineStaysThereWhenGivenABuildingToPlace) {
-  Add(NEUTRE, MINEO, 20, 10);
-  cPaysan* w = Worker(HUMAN, 19, 11);
-  w->AffecterTravail(RECOLTE_OR, 20, 10, nullptr);
-  for (int i = 0; i < 10 && !w->InMine; ++i) Frame(61);
-  ASSERT_TRUE(w->InMine);
-  w->Construction(GetDefUnit(FERME));
-  for (int i = 0; i < 100; ++i) Frame(61);
-  EXPECT_EQ(std::tie(w->visible, w->InMine, w->Tache, w->TacheRecolte),
-            std::make_tuple(false, true, SANS_TACHE, RECOLTE_OR));
 }
 
 // Two orc workers sent to refound one farm: the first beside the free site
@@ -182,21 +167,19 @@ TEST_F(Workers, AnOrcWorkerRefoundsALostBuildingOnceItsSiteIsFreeThenGoesBackToG
     worker->Ordonner(RE_CONSTUCTION, farm_def, 20, 20);
   }
   Frame(51);
-  EXPECT_EQ(std::tie(w->Tache, w->pBatimentEnConstruction),
-            std::make_tuple(RE_CONSTUCTION, nullptr));
+  EXPECT_EQ(std::tuple(w->Tache, w->pBatimentEnConstruction), std::tuple(RE_CONSTUCTION, nullptr));
   RemovecSprite(blocker);
   Frame(51);
   cSprite* farm = At(20, 20);
   ASSERT_NE(farm, nullptr);
-  EXPECT_EQ(std::tie(farm->pDef, farm->PointsDeVie, farm->Present_In_Initial_Map),
-            std::make_tuple(farm_def, 1, true));
-  EXPECT_EQ(rebuild_list, nullptr);
-  EXPECT_EQ(std::tie(w->Tache, w->pBatimentEnConstruction), std::make_tuple(CONSTUCTION, farm));
+  EXPECT_EQ(std::tuple(farm->pDef, farm->PointsDeVie, farm->Present_In_Initial_Map, rebuild_list,
+                       w->Tache, w->pBatimentEnConstruction),
+            std::tuple(farm_def, 1, true, nullptr, CONSTUCTION, farm));
   for (int i = 0; i < 99; ++i) Frame(51);  // its 10 ms is under the worker's 50: a point a step
   EXPECT_EQ(farm->PointsDeVie, 100);
   Frame(51);
-  EXPECT_EQ(CellOf(w), Cell(19, 19));  // the row above, from the left
-  EXPECT_EQ(std::tie(w->Tache, w->Xmine, w->Ymine), std::make_tuple(RECOLTE_OR, 40, 40));
+  // Out on the row above, from the left, and back to its gold.
+  EXPECT_EQ(std::tuple(CellOf(w), w->Tache, w->Xmine), std::tuple(Cell(19, 19), RECOLTE_OR, 40));
   EXPECT_EQ(std::tie(second->Tache, second->Ordre, second->pToBuild),
             std::make_tuple(RE_CONSTUCTION, WAIT, farm_def));
 }
@@ -230,27 +213,22 @@ TEST_F(Workers, AnOrcWorkerWhoseHallFallsHoldsItsLoadUntilANewHallIsAdded) {
 }
 
 TEST_F(Workers, AnIdleOrcWorkerTakesGoldUnlessMoreCutWood) {
-  struct Case {
-    std::vector<TACHE> others;
-    bool mine, forest;
-    TACHE expected;
-  };
-  const Case cases[] = {
+  // The other orc workers' tasks, a mine, a forest: the idle one's choice.
+  const std::tuple<std::vector<TACHE>, bool, bool, TACHE> cases[] = {
       {{}, true, true, RECOLTE_OR},
       {{RECOLTE_OR, RECOLTE_BOIS}, true, true, RECOLTE_OR},
       {{RECOLTE_BOIS}, true, true, RECOLTE_BOIS},
       {{RECOLTE_BOIS}, true, false, RECOLTE_OR},
       {{}, false, true, RECOLTE_BOIS},
-      {{}, false, false, SANS_TACHE},
-  };
-  for (const Case& c : cases) {
+      {{}, false, false, SANS_TACHE}};
+  for (const auto& [others, mine, forest, expected] : cases) {
     ResetWorld();
-    if (c.forest) Forest(60, 10, 60, 10);
-    if (c.mine) Add(NEUTRE, MINEO, 70, 70);
-    for (TACHE t : c.others) Worker(ORC, 100, 100 + int(List(ORC).size()))->Tache = t;
+    if (forest) Forest(60, 10, 60, 10);
+    if (mine) Add(NEUTRE, MINEO, 70, 70);
+    for (TACHE t : others) Worker(ORC, 100, 100 + int(List(ORC).size()))->Tache = t;
     cPaysan* w = Worker(ORC, 50, 50);  // the newest: it steps first
     WorldStep();
-    EXPECT_EQ(w->Tache, c.expected) << c.others.size() << c.mine << c.forest;
+    EXPECT_EQ(w->Tache, expected) << others.size() << mine << forest;
   }
   cPaysan* human = Worker(HUMAN, 40, 40);
   WorldStep();

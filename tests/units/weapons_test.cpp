@@ -40,16 +40,14 @@ TEST_F(Projectiles, OverSixtyFourPixelsABallTakesSixteenStepsAndAnArrowEleven) {
   EXPECT_EQ(projectile_list->X, 336);
   for (int step = 0; step < 15; ++step) Step();
   ASSERT_NE(projectile_list, nullptr);
-  EXPECT_EQ(projectile_list->X, 336 - 60);
-  EXPECT_EQ(target->PointsDeVie, full);
+  EXPECT_EQ(std::tuple(projectile_list->X, target->PointsDeVie), std::tuple(336 - 60, full));
   Step();
-  EXPECT_EQ(projectile_list, nullptr);
-  EXPECT_EQ(target->PointsDeVie, full - 20);
+  EXPECT_EQ(std::tuple(projectile_list, target->PointsDeVie), std::tuple(nullptr, full - 20));
 
   gunner->myweapon = WeaponOfType(ARROW);
   LaunchWeapon(gunner, target);
-  EXPECT_EQ(StepsToLand(), 11);
-  EXPECT_EQ(target->PointsDeVie, full - 25);
+  const int steps = StepsToLand();
+  EXPECT_EQ(std::tuple(steps, target->PointsDeVie), std::tuple(11, full - 25));
 }
 
 // A shot hits only a target standing where it stood when the shot was fired,

@@ -16,10 +16,6 @@
 
 namespace {
 
-std::string Int32(std::uint32_t u) {
-  return {char(u & 0xFF), char((u >> 8) & 0xFF), char((u >> 16) & 0xFF), char(u >> 24)};
-}
-
 class Missions : public test::WorldTest {
  protected:
   Missions() {
@@ -43,29 +39,26 @@ TEST_F(Missions, TheBriefingReaderTakesDamageForATextNotWrittenYet) {
   const char* missing =
       "impossible to find the file for the scenarios :../common_bin/scenario.sc\n";
   const char* not_written = "This scenario has not been writen yet...\n";
-  const struct {
-    std::optional<std::string> file;
-    int k;
-    const char* text;  // null: none
-    const char* log;
-  } kCases[] = {
+  // The file (or none), the text asked for, the text given (or none), the log.
+  const std::tuple<std::optional<std::string>, int, const char*, const char*> kCases[] = {
       {std::nullopt, 1, nullptr, missing},
       {two, 1, "FIRST", ""},
       {two, 2, "", ""},
       {two, 3, nullptr, not_written},
-      {std::string("\x02\x00", 2), 1, nullptr, not_written},      // a count cut short
-      {Int32(1) + Int32(-4u) + "ABCD", 1, nullptr, not_written},  // a negative length
-      {Int32(2) + Int32(90) + "AB", 2, nullptr, not_written},     // a length past the end
+      {std::string("\x02\x00", 2), 1, nullptr, not_written},  // a count cut short
+      // A negative length, a length past the end.
+      {test::Bytes().Ints({1, -4}).Text("ABCD").str(), 1, nullptr, not_written},
+      {test::Bytes().Ints({2, 90}).Text("AB").str(), 2, nullptr, not_written},
   };
-  for (const auto& c : kCases) {
+  for (const auto& [file, k, expected, log] : kCases) {
     std::filesystem::remove(tree.root() / "common_bin" / "scenario.sc");
     std::filesystem::remove(tree.root() / "bin" / "output" / "Fatal_Errors.txt");
-    if (c.file) test::WriteBytes(tree.root() / "common_bin" / "scenario.sc", *c.file);
-    const std::unique_ptr<char[]> text = LireTexteScenario(c.k);
+    if (file) test::WriteBytes(tree.root() / "common_bin" / "scenario.sc", *file);
+    const std::unique_ptr<char[]> text = LireTexteScenario(k);
     EXPECT_EQ(text ? std::optional<std::string>(text.get()) : std::nullopt,
-              c.text ? std::optional<std::string>(c.text) : std::nullopt)
-        << c.k;
-    EXPECT_EQ(tree.Log("Fatal_Errors.txt"), c.log) << c.k;
+              expected ? std::optional<std::string>(expected) : std::nullopt)
+        << k;
+    EXPECT_EQ(tree.Log("Fatal_Errors.txt"), log) << k;
   }
 }
 
@@ -78,10 +71,9 @@ TEST_F(Missions, TheWorldResetLeavesTreasuriesAndMapSizeToTheFileReadNext) {
   under_attack = true;
   ResetWorld();
   EXPECT_EQ(sprite_counts, (std::array<int, kRaces>{}));
-  EXPECT_EQ(occupancy_grid[CellIndex(10, 5)], nullptr);
-  EXPECT_EQ(terrain_grid[CellIndex(19, 9)], HERBE1);
-  EXPECT_EQ(ConquetesAir + ConquetesFeu + ConquetesNature, 0);
-  EXPECT_FALSE(under_attack);
+  EXPECT_EQ(std::tuple(occupancy_grid[CellIndex(10, 5)], terrain_grid[CellIndex(19, 9)],
+                       ConquetesAir + ConquetesFeu + ConquetesNature, under_attack),
+            std::tuple(nullptr, HERBE1, 0, false));
   EXPECT_EQ((std::array{Money, Wood, MoneyOrc, WoodOrc, tx_map, ty_map}),
             (std::array{5, 6, 7, 8, 20, 10}));
 }

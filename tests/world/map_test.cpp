@@ -31,16 +31,16 @@ std::uint16_t MiniPixel(LPDIRECTDRAWSURFACE surface, int x, int y) {
   return surface.get()->PixelAt(x, y);
 }
 
-TEST_F(Explored, AWorkerOpensASquareOfItsViewRangeOrcsAndNeutralsNothing) {
+// A human opens a square of its view range around its footprint, cut by the
+// map's edge; orcs and neutrals open nothing.
+TEST_F(Explored, HumansOpenTheirViewRangeCutByTheMapEdge) {
   Add(ORC, OHALL, 30, 30);
   Add(ORC, OGUER, 40, 40);
   Add(NEUTRE, MINEO, 50, 50);
   EXPECT_EQ(ExploredArea().cells, 0);
   Add(HUMAN, PAYSA, 10, 10);
   EXPECT_EQ(ExploredArea(), (Area{7, 7, 13, 13, 49}));
-}
-
-TEST_F(Explored, AHallOpensFiveCellsAroundItCutByTheMapEdge) {
+  ResetMap();
   Add(HUMAN, HALL1, 0, 0);
   EXPECT_EQ(ExploredArea(), (Area{0, 0, 8, 8, 81}));
   tx_map = ty_map = 20;
@@ -49,35 +49,26 @@ TEST_F(Explored, AHallOpensFiveCellsAroundItCutByTheMapEdge) {
   EXPECT_EQ(ExploredArea(), (Area{16, 16, 19, 19, 16}));
 }
 
-TEST_F(Explored, TheMinimapShowsExploredGroundForestAndNothingElse) {
-  terrain_grid[CellIndex(4, 5)] = BOIS05;
-  terrain_grid[CellIndex(6, 5)] = DECOR_44;
-  Add(HUMAN, GUERR, 5, 5);
-  // The colour strip's pixel i shows here as the value i + 1.
-  EXPECT_EQ(MiniPixel(minimap_surface, 5, 6), 2);    // explored grass
-  EXPECT_EQ(MiniPixel(minimap_surface, 4, 5), 3);    // explored forest
-  EXPECT_EQ(MiniPixel(minimap_surface, 6, 5), 1);    // explored, another ground
-  EXPECT_EQ(MiniPixel(minimap_surface, 20, 20), 1);  // unexplored
-}
-
-TEST_F(Explored, OnlyExploredEnemiesAndNeutralsShowOnTheMinimap) {
+// The colour strip's pixel i shows here as the value i + 1: on the ground
+// layer, explored grass, explored forest, any other explored ground and
+// unexplored; on the objects' layer, humans, orcs and neutrals explored,
+// the whole of a building of which one cell is.
+TEST_F(Explored, TheMinimapShowsExploredGroundForestAndObjects) {
+  terrain_grid[CellIndex(9, 10)] = BOIS05;
+  terrain_grid[CellIndex(11, 10)] = DECOR_44;
   Add(HUMAN, GUERR, 10, 10);   // explores 7..13
   Add(ORC, OHALL, 13, 5);      // one footprint cell (13, 7) explored
   Add(ORC, OGUER, 40, 40);     // unexplored
   Add(NEUTRE, MINEO, 60, 60);  // unexplored
   AfficherListeMiniMap();
-  EXPECT_EQ(MiniPixel(minimap_compose_surface, 10, 10), 4);  // human
-  EXPECT_EQ(MiniPixel(minimap_compose_surface, 16, 5), 6);   // the whole orc hall
-  EXPECT_EQ(MiniPixel(minimap_compose_surface, 40, 40), 0);
-  EXPECT_EQ(MiniPixel(minimap_compose_surface, 60, 60), 0);
-}
-
-TEST_F(Explored, SavingWithoutAFileIsReported) {
-  Save_Zone_Connue(nullptr);
-  Read_Zone_Connue(nullptr);
-  EXPECT_EQ(tree.Log("Fatal_Errors.txt"),
-            "map void Save_Zone_Connue(FILE * File) File=NULL\n"
-            "map void Save_Zone_Connue(FILE * File) File=NULL\n");
+  EXPECT_EQ((std::array{MiniPixel(minimap_surface, 10, 11), MiniPixel(minimap_surface, 9, 10),
+                        MiniPixel(minimap_surface, 11, 10), MiniPixel(minimap_surface, 20, 20)}),
+            (std::array<std::uint16_t, 4>{2, 3, 1, 1}));
+  EXPECT_EQ(
+      (std::array{
+          MiniPixel(minimap_compose_surface, 10, 10), MiniPixel(minimap_compose_surface, 16, 5),
+          MiniPixel(minimap_compose_surface, 40, 40), MiniPixel(minimap_compose_surface, 60, 60)}),
+      (std::array<std::uint16_t, 4>{4, 6, 0, 0}));
 }
 
 }  // namespace
