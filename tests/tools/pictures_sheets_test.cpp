@@ -6,17 +6,20 @@
 
 #include "support/files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "pictures/building_layout.h"
 #include "pictures/ground.h"
 #include "pictures/palette.h"
 #include "pictures/sheet_places.h"
 #include "pictures/sheets.h"
+#include "pictures/terrain_layout.h"
 #include "platform/bitmap_file.h"
 #include "tools/drawn_sheets.h"
 
@@ -165,6 +168,30 @@ TEST(PictureTerrain, TilesAreOpaque) {
     EXPECT_EQ(test::CountOther(sheet, tile.rect, pictures::palette::kKey),
               tile.rect.w * tile.rect.h)
         << tile.label;
+  }
+}
+
+// A field repeats the grass tile every 32 pixels: a brighter band of
+// 4-pixel columns or rows would show as stripes over every meadow.
+TEST(PictureTerrain, GrassIsEvenlyBrightAcrossAndDownTheTile) {
+  namespace layout = pictures::terrain_layout;
+  const platform::Image& sheet = test::DrawnSheet("unit.bmp");
+  const pictures::Rect tile = layout::TileRect(layout::kGrass.column, layout::kGrass.row);
+  auto brightness = [&](int x, int y) {
+    const std::uint32_t c = sheet.at(tile.x + x, tile.y + y);
+    return int(c >> 16 & 0xFF) + int(c >> 8 & 0xFF) + int(c & 0xFF);
+  };
+  for (const bool across : {true, false}) {
+    std::vector<double> strips;
+    for (int strip = 0; strip < layout::kTile; strip += 4) {
+      double sum = 0;
+      for (int i = 0; i < layout::kTile; ++i) {
+        for (int j = strip; j < strip + 4; ++j) sum += across ? brightness(j, i) : brightness(i, j);
+      }
+      strips.push_back(sum / (4 * layout::kTile));
+    }
+    const auto [low, high] = std::minmax_element(strips.begin(), strips.end());
+    EXPECT_LE(*high - *low, 12.0) << (across ? "columns" : "rows");
   }
 }
 
