@@ -13,7 +13,12 @@
 
 namespace {
 
-int RunHeadless(const platform::PortOptions& options) {
+// The map to try reaches the game as its command line; none without --map.
+LPSTR MapArgument(platform::PortOptions& options) {
+  return options.map_path.empty() ? nullptr : options.map_path.data();
+}
+
+int RunHeadless(platform::PortOptions& options) {
   platform::HeadlessOptions headless;
   headless.frame_ms = options.frame_ms;
   headless.max_frames = options.max_frames;
@@ -29,7 +34,7 @@ int RunHeadless(const platform::PortOptions& options) {
   }
   platform::HeadlessBackend backend(std::move(headless));
   platform::SetBackend(&backend);
-  const int code = WinMain(nullptr, nullptr, nullptr, SW_SHOW);
+  const int code = WinMain(nullptr, nullptr, MapArgument(options), SW_SHOW);
   platform::SetBackend(nullptr);
   backend.ReportUntakenShots();
   for (const std::string& problem : backend.problems()) {
@@ -39,7 +44,7 @@ int RunHeadless(const platform::PortOptions& options) {
   return backend.problems().empty() ? code : 4;
 }
 
-int RunWindowed(const platform::PortOptions& options) {
+int RunWindowed(platform::PortOptions& options) {
   platform::SdlOptions sdl;
   sdl.windowed = options.window;
   sdl.max_frames = options.max_frames;
@@ -50,7 +55,7 @@ int RunWindowed(const platform::PortOptions& options) {
           : options.screenshot_dir;
   platform::SdlBackend backend(std::move(sdl));
   platform::SetBackend(&backend);
-  const int code = WinMain(nullptr, nullptr, nullptr, SW_SHOW);
+  const int code = WinMain(nullptr, nullptr, MapArgument(options), SW_SHOW);
   platform::SetBackend(nullptr);
   if (backend.open_failed()) return 1;
   return backend.timed_out() ? 3 : code;
@@ -59,11 +64,11 @@ int RunWindowed(const platform::PortOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const platform::CommandLine command_line = platform::ParseCommandLine(argc, argv);
+  platform::CommandLine command_line = platform::ParseCommandLine(argc, argv);
   if (!command_line.error.empty()) {
     std::fprintf(stderr, "quorvelnn: %s\n%s", command_line.error.c_str(), platform::kUsage);
     return 2;
   }
-  const platform::PortOptions& options = command_line.options;
+  platform::PortOptions& options = command_line.options;
   return options.headless ? RunHeadless(options) : RunWindowed(options);
 }

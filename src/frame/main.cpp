@@ -95,9 +95,12 @@ bool doInit(HINSTANCE hInstance, int nCmdShow) {
   return true;
 }
 
-int WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
+int WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow) {
   if (!doInit(hInstance, nCmdShow)) return 0;
   current_zone = main_menu_zone;
+  // The game reads no arguments; the port hands over a map file to try,
+  // which opens in the game screen instead of the menu.
+  if (lpCmdLine && *lpCmdLine) PlayMapFile(lpCmdLine);
   MSG msg{};
   for (;;) {
     if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {

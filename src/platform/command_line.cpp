@@ -9,8 +9,9 @@ namespace platform {
 
 const char kUsage[] =
     "usage: quorvelnn [--window] [--mouse-speed X] [--screenshot-dir DIR] [--max-frames N]\n"
+    "                 [--map FILE.bin]\n"
     "       quorvelnn --headless [--script FILE] [--frame-ms N] [--screenshot-dir DIR]\n"
-    "                 [--max-frames N]\n";
+    "                 [--max-frames N] [--map FILE.bin]\n";
 
 namespace {
 
@@ -43,6 +44,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
       o.headless = true;
     } else if (arg == "--script" && has_value) {
       o.script_path = value();
+    } else if (arg == "--map" && has_value) {
+      o.map_path = value();
+      if (o.map_path.empty()) result.error = "--map takes a file";
     } else if (arg == "--screenshot-dir" && has_value) {
       o.screenshot_dir = value();
     } else if (arg == "--frame-ms" && has_value) {

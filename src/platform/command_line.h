@@ -13,6 +13,7 @@ struct PortOptions {
   int frame_ms = 16;
   long max_frames = -1;  // none
   std::string screenshot_dir;
+  std::string map_path;    // a map file to open in the game screen at start
   double mouse_speed = 1;  // the real window's pointer speed, kMinMouseSpeed..kMaxMouseSpeed
 };
 

@@ -12,7 +12,9 @@
 
 namespace {
 
-constexpr int kMaxSurfaceSide = platform::kMaxBitmapSide;
+// A surface the game makes may be taller than any picture it loads (the
+// briefing's text is drawn on a page 3200 pixels high).
+constexpr int kMaxSurfaceSide = 2 * platform::kMaxBitmapSide;
 
 int RectWidth(const RECT& r) {
   return int(r.right - r.left);

@@ -1,19 +1,15 @@
-// The intro and the main menu. Until the campaign exists the menu offers
-// the two maps made to look at the world (TEST MAP, DEMO MAP), NAME, which
-// asks for a text in the input box and shows it, and QUIT, with its
-// confirmation.
+// The intro and the main menu.
 #include "ui/menu.h"
 
-#include <string>
-
-#include "frame/ddraw_text.h"
 #include "frame/ddutil.h"
 #include "frame/dix.h"
 #include "frame/logfile.h"
 #include "frame/main.h"
 #include "frame/ticks.h"
+#include "ui/Menu_Save_Load.h"
 #include "ui/Std_Boxes.h"
 #include "ui/Zone_Interactive.h"
+#include "ui/Zone_scenario.h"
 #include "ui/icone.h"
 #include "ui/zone_game.h"
 #include "world/Init_Env.h"
@@ -22,66 +18,36 @@
 #include "world/map.h"
 
 LPDIRECTDRAWSURFACE intro_surface = nullptr;
+Icone_Texte* menu_play_button = nullptr;
 
 namespace {
 
 constexpr DWORD kIntroMs = 200;
 
-void Menu_Name();
-void Menu_TestMap();
-void Menu_DemoMap();
-
+// The menu holds its buttons; PLAY is added only once a game exists.
 class Main_Menu : public Zone_Interactive {
  public:
   Main_Menu()
       : Zone_Interactive(0, 0, 640, 480, nullptr, menu_surface),
-        test_map_button("TEST MAP", Menu_TestMap, 320, 200, 200),
-        demo_map_button("DEMO MAP", Menu_DemoMap, 320, 250, 200),
+        new_campaign_button("NEW CAMPAIGN", Menu_NewCampaign, 320, 200, 200),
+        play_button("PLAY", Menu_Play, 320, 250, 200),
         quit_button("QUIT", Menu_Quit, 380, 400, 80),
-        name_button("NAME", Menu_Name, 380, 300, 80) {
-    AddIcone(&test_map_button);
-    AddIcone(&demo_map_button);
+        load_button("LOAD", Menu_Load, 380, 300, 80),
+        save_button("SAVE", Menu_Save, 380, 340, 80) {
+    AddIcone(&new_campaign_button);
     AddIcone(&quit_button);
-    AddIcone(&name_button);
-  }
-
-  void Display() override {
-    Zone_Interactive::Display();
-    if (!box_input || box_input->Last_Text().empty()) return;
-    std::string line = "NAME : " + box_input->Last_Text();
-    AfficherTexte(line.data(), 320, 340);
+    AddIcone(&load_button);
+    AddIcone(&save_button);
+    menu_play_button = &play_button;
   }
 
  private:
-  Icone_Texte test_map_button;
-  Icone_Texte demo_map_button;
+  Icone_Texte new_campaign_button;
+  Icone_Texte play_button;
   Icone_Texte quit_button;
-  Icone_Texte name_button;
+  Icone_Texte load_button;
+  Icone_Texte save_button;
 };
-
-// The input box keeps the validated text; the menu shows it from there.
-void KeepName(char*) {}
-
-void Menu_Name() {
-  box_input->Show("YOUR NAME", main_menu_zone, KeepName);
-}
-
-// A fresh world from a mission file, shown in the game screen, running.
-void PlayMap(const char* path) {
-  ResetWorld();
-  LoadGame(path);
-  InitMiniMap();
-  game_running = true;
-  main_menu_zone->Close();
-  current_zone = game_zone;
-}
-
-void Menu_TestMap() {
-  PlayMap("../missions/test.bin");
-}
-void Menu_DemoMap() {
-  PlayMap("../missions/demo.bin");
-}
 
 }  // namespace
 
@@ -102,6 +68,21 @@ void AfficherIntro() {
 void InitMenu() {
   delete main_menu_zone;
   main_menu_zone = new Main_Menu();
+  InitSaveLoadZones();
+}
+
+void Menu_NewCampaign() {
+  CloseBoxOverGame();
+  StartMission1();
+  game_running = true;
+  main_menu_zone->Close();
+  current_zone = scenario_zone;
+  main_menu_zone->AddIcone(menu_play_button);
+}
+
+void Menu_Play() {
+  main_menu_zone->Close();
+  current_zone = game_zone;
 }
 
 void Menu_Quit() {
@@ -112,4 +93,30 @@ void Menu_QuitConfirmed() {
   RequestClose();
   main_menu_zone->Close();
   current_zone = nullptr;
+}
+
+void Menu_Load() {
+  main_menu_zone->OpenSubZone(load_zone);
+}
+
+void Menu_Save() {
+  if (game_running) {
+    main_menu_zone->OpenSubZone(save_zone);
+  } else {
+    box_info->Show("NO GAME TO SAVE", main_menu_zone);
+  }
+}
+
+void CloseBoxOverGame() {
+  if (Zone_Interactive* box = game_zone->Get_Child()) box->Close();
+}
+
+void PlayMapFile(const char* path) {
+  CloseBoxOverGame();
+  ResetWorld();
+  LoadGame(path);
+  InitMiniMap();
+  game_running = true;
+  main_menu_zone->AddIcone(menu_play_button);
+  current_zone = game_zone;
 }

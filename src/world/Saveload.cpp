@@ -88,11 +88,6 @@ void SyncDirectoryOf(const std::string& path) {
   close(fd);
 }
 
-struct FileCloser {
-  void operator()(FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<FILE, FileCloser>;
-
 void WriteName(FILE* file, const char* name) {
   const std::size_t length = std::strlen(name);
   WriteInt32(file, int(length));

@@ -5,11 +5,18 @@
 
 #include <array>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
 // The names under which the ten slots were saved; none for an empty slot.
 extern std::array<std::optional<std::string>, 10> slot_names;
+
+// A file closed when it goes out of scope.
+struct FileCloser {
+  void operator()(FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<FILE, FileCloser>;
 
 // Opens a file with text-mode line ends ("rb" or "wb"); null on failure.
 FILE* OpenTextFile(const std::string& path, const char* mode);

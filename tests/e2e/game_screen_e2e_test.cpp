@@ -1,5 +1,6 @@
-// The game screen in the real program: the test map's terrain, a building,
-// the minimap and a selection rectangle, pixel by pixel.
+// The game screen in the real program, on the test map opened by --map: its
+// terrain, a building, the minimap and a selection rectangle, pixel by
+// pixel, then the menu with PLAY.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,9 +16,6 @@ constexpr std::uint32_t kRed = 0xFF0000;
 TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
   test::GameTree game;
   const std::string script =
-      "at 3 mouse 420 210\n"  // TEST MAP
-      "at 5 left down\n"
-      "at 6 left up\n"
       "at 12 shot map\n"
       "at 30 mouse 170 200\n"  // from open grass, a band around soldiers and archers
       "at 32 left down\n"
@@ -25,11 +23,16 @@ TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
       "at 40 shot band\n"
       "at 41 left up\n"
       "at 45 shot selected\n"
-      "at 46 close\n";
-  const test::GameRun run = game.RunScript(script);
+      "at 46 mouse 612 60\n"  // the panel's menu button
+      "at 48 left down\n"
+      "at 49 left up\n"
+      "at 55 shot menu\n"
+      "at 56 close\n";
+  const test::GameRun run = game.RunScript(script, 2000, "--map ../missions/test.bin");
   ASSERT_EQ(run.exit_code, 0) << run.output;
   const auto map = game.Shot("map"), band = game.Shot("band"), selected = game.Shot("selected");
-  ASSERT_TRUE(map && band && selected);
+  const auto menu = game.Shot("menu");
+  ASSERT_TRUE(map && band && selected && menu);
 
   // Grass at cell (0, 0): the first tile of the terrain sheet.
   EXPECT_TRUE(test::ShowsPicture(*map, "unit.bmp", 1, 1, 32, 32, 0, 0));
@@ -53,6 +56,9 @@ TEST(GameScreenEndToEnd, TheTestMapIsDrawnWithItsMinimapAndABandSelects) {
   EXPECT_TRUE(test::ShowsPicture(*map, "edit_game.bmp", 528, 246, 48, 40, 528, 246));
   EXPECT_TRUE(test::ShowsPicture(*selected, "icones.bmp", 0, 39, 48, 40, 528, 246));
   EXPECT_TRUE(test::ShowsPicture(*selected, "icones.bmp", 0, 78, 48, 40, 580, 246));
+
+  // A map played by --map counts as a game: the menu offers PLAY.
+  EXPECT_EQ(menu->at(320, 250), kRed);
 }
 
 // A map of its own in place of the test map: every kind of ground in a row,
@@ -65,8 +71,8 @@ TEST(GameScreenEndToEnd, TheTerrainPassDrawsEachCellsTile) {
                               (game.root() / "terrain.map").string() + "' '" +
                               (game.root() / "missions" / "test.bin").string() + "' > /dev/null";
   ASSERT_EQ(std::system(compile.c_str()), 0);
-  const test::GameRun run = game.RunScript(
-      "at 3 mouse 420 210\nat 5 left down\nat 6 left up\nat 12 shot map\nat 13 close\n");
+  const test::GameRun run =
+      game.RunScript("at 12 shot map\nat 13 close\n", 2000, "--map ../missions/test.bin");
   ASSERT_EQ(run.exit_code, 0) << run.output;
   const auto map = game.Shot("map");
   ASSERT_TRUE(map);

@@ -58,13 +58,12 @@ TEST(OrcBaseEndToEnd, DefendersComeWorkersRebuildAndEachKeyMessageDumps) {
   // second one. F1 (59) first with nothing selected, then held 816 ms on the
   // archer: the press and a repeat after 500 ms, then every 33 ms.
   const std::string script =
-      "at 3 mouse 420 260\nat 5 left down\nat 6 left up\n"         // DEMO MAP
       "at 7 key 59 down\nat 8 key 59 up\n"                         // F1
       "at 8 mouse 400 304\nat 9 left down\nat 11 mouse 464 368\n"  // a band around
       "at 13 left up\nat 14 key 59 down\nat 30 key 59 up\n"        // the archer, F1
       "at 60 key 60 down\nat 61 key 60 up\nat 120 shot gone\n"     // F2
       "at 400 key 60 down\nat 401 key 60 up\nat 402 shot rebuilt\nat 404 close\n";
-  const test::GameRun run = game.RunScript(script, 500, "--frame-ms 51");
+  const test::GameRun run = game.RunScript(script, 500, "--frame-ms 51 --map ../missions/demo.bin");
   ASSERT_EQ(run.exit_code, 0) << run.output;
 
   const std::string f1 = game.Log("output_F1.txt");

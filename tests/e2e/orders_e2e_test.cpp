@@ -20,13 +20,13 @@ std::string Click(int frame, int x, int y) {
          " left down\nat " + std::to_string(frame + 1) + " left up\n";
 }
 
-// Plays the test map (on screen from frame 10) and returns the shots taken
+// Plays the test map (on screen from frame 1) and returns the shots taken
 // ("at F shot NAME" in the commands), blank where one is missing.
 Shots Play(const std::string& commands, std::initializer_list<const char*> names, int frames) {
   test::GameTree game;
-  const std::string script =
-      Click(3, 420, 210) + commands + "at " + std::to_string(frames) + " close\n";
-  const test::GameRun run = game.RunScript(script, frames + 10, "--frame-ms 50");
+  const std::string script = commands + "at " + std::to_string(frames) + " close\n";
+  const test::GameRun run =
+      game.RunScript(script, frames + 10, "--frame-ms 50 --map ../missions/test.bin");
   EXPECT_EQ(run.exit_code, 0) << run.output;
   Shots shots;
   for (const char* name : names) shots[name] = game.Shot(name).value_or(platform::Image(640, 480));

@@ -51,14 +51,15 @@ TEST(Script, MalformedLinesNameTheirLine) {
 TEST(CommandLine, OptionsAndTheirMistakes) {
   const char* good[] = {"quorvelnn",        "--headless", "--script",     "s.txt",
                         "--frame-ms",       "10",         "--max-frames", "300",
-                        "--screenshot-dir", "/tmp/x"};
-  const platform::CommandLine parsed = platform::ParseCommandLine(10, good);
+                        "--screenshot-dir", "/tmp/x",     "--map",        "m.bin"};
+  const platform::CommandLine parsed = platform::ParseCommandLine(12, good);
   ASSERT_EQ(parsed.error, "");
   EXPECT_TRUE(parsed.options.headless);
   EXPECT_EQ(parsed.options.script_path, "s.txt");
   EXPECT_EQ(parsed.options.frame_ms, 10);
   EXPECT_EQ(parsed.options.max_frames, 300);
   EXPECT_EQ(parsed.options.screenshot_dir, "/tmp/x");
+  EXPECT_EQ(parsed.options.map_path, "m.bin");
 
   const char* plain[] = {"quorvelnn"};
   EXPECT_EQ(platform::ParseCommandLine(1, plain).options.max_frames, -1);
@@ -73,8 +74,14 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
     EXPECT_NE(platform::ParseCommandLine(3, args).error, "") << speed;
   }
   const std::vector<std::vector<const char*>> wrong = {
-      {"q", "--frame-ms", "-4"},  {"q", "--max-frames", "lots"},   {"q", "--script"},
-      {"q", "--script", "s.txt"}, {"q", "--window", "--headless"}, {"q", "extra"},
+      {"q", "--frame-ms", "-4"},
+      {"q", "--max-frames", "lots"},
+      {"q", "--script"},
+      {"q", "--script", "s.txt"},
+      {"q", "--window", "--headless"},
+      {"q", "extra"},
+      {"q", "--map"},
+      {"q", "--map", ""},
   };
   for (const auto& args : wrong) {
     EXPECT_NE(platform::ParseCommandLine(int(args.size()), args.data()).error, "") << args[1];

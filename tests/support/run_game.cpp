@@ -34,6 +34,8 @@ GameTree::GameTree(bool with_pictures) {
   }
   std::filesystem::copy(kGameDir / "missions", root_ / "missions",
                         std::filesystem::copy_options::recursive);
+  std::filesystem::copy_file(kGameDir / "common_bin" / "scenario.sc",
+                             root_ / "common_bin" / "scenario.sc");
 }
 
 GameTree::~GameTree() {

@@ -18,7 +18,8 @@ struct GameRun {
 
 class GameTree {
  public:
-  // A runtime tree with the generated pictures (or none).
+  // A runtime tree with the generated pictures (or none), the missions and
+  // the briefings.
   explicit GameTree(bool with_pictures = true);
   ~GameTree();
   GameTree(const GameTree&) = delete;

@@ -52,7 +52,8 @@ TEST_P(Missions, EveryObjectStandsOnOpenGrass) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Maps, Missions, ::testing::Values("test", "demo"));
+INSTANTIATE_TEST_SUITE_P(Maps, Missions,
+                         ::testing::Values("test", "demo", "mission_1", "mission_2"));
 
 TEST_F(TestMap, HoldsEveryTerrainPieceAndEveryKindItIsMadeToShow) {
   const mapmaker::ParsedMap parsed = mapmaker::ParseMap(ReadBytes(kMaps / "test.map"));
@@ -69,19 +70,18 @@ TEST_F(TestMap, HoldsEveryTerrainPieceAndEveryKindItIsMadeToShow) {
   EXPECT_EQ(parsed.map.view, (mapmaker::Cell{0, 0}));
 }
 
-// The menu's two map buttons read ../missions/test.bin and demo.bin.
-TEST(MissionFiles, TheGameReadsTheBuiltMissionsFromItsMissionsDirectory) {
+// The port's --map opens a built map in the game screen.
+TEST(MissionFiles, TheGameReadsTheBuiltMapsFromItsMissionsDirectory) {
   const test::GameTree game;  // with the built missions in its missions/
   const struct {
-    int button_y;
+    const char* file;
     const char* head;
-  } kButtons[] = {{210, "08\nTEST MAP\n"}, {260, "04\nDEMO\n"}};
-  for (const auto& button : kButtons) {
+  } kMaps[] = {{"test.bin", "08\nTEST MAP\n"}, {"demo.bin", "04\nDEMO\n"}};
+  for (const auto& map : kMaps) {
     std::filesystem::remove(game.root() / "bin" / "output" / "Fake_read.txt");
-    const std::string y = std::to_string(button.button_y);
-    game.RunScript("at 30 mouse 420 " + y + "\nat 32 left down\nat 33 left up\n", 60);
+    game.RunScript("", 10, std::string("--map ../missions/") + map.file);
     const std::string read = game.Log("Fake_read.txt");
-    EXPECT_EQ(read.rfind(button.head, 0), 0U) << read.substr(0, 40);
+    EXPECT_EQ(read.rfind(map.head, 0), 0U) << read.substr(0, 40);
     EXPECT_EQ(game.Log("Fatal_Errors.txt").find("impossible to open"), std::string::npos);
   }
 }

@@ -3,6 +3,7 @@
 // tells grass, forest and the three sides apart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
@@ -125,6 +126,31 @@ TEST(PictureTerrain, ForestTableMatchesThePlacesThePiecesAreFor) {
       // Laid out round a clearing at (4, 2) as they lie on the sheet.
       check(piece, clearing, 2 + (piece.column - 4), 2 + (piece.row - 2));
     }
+  }
+}
+
+// A field repeats the tile every 32 pixels: a brighter band of columns or
+// rows would show as stripes over every meadow.
+TEST(PictureGround, GrassIsEvenlyBrightAcrossAndDownTheTile) {
+  const Tile grass = TileAt(layout::kGrass.column, layout::kGrass.row);
+  auto brightness = [](std::uint32_t c) {
+    return int(c >> 16 & 0xFF) + int(c >> 8 & 0xFF) + int(c & 0xFF);
+  };
+  std::vector<double> columns, rows;
+  for (int strip = 0; strip < layout::kTile; strip += 4) {
+    double column = 0, row = 0;
+    for (int i = 0; i < layout::kTile; ++i) {
+      for (int j = strip; j < strip + 4; ++j) {
+        column += brightness(grass.at(j, i));
+        row += brightness(grass.at(i, j));
+      }
+    }
+    columns.push_back(column / (4 * layout::kTile));
+    rows.push_back(row / (4 * layout::kTile));
+  }
+  for (const auto& strips : {columns, rows}) {
+    const auto [low, high] = std::minmax_element(strips.begin(), strips.end());
+    EXPECT_LE(*high - *low, 12.0);
   }
 }
 

@@ -11,6 +11,7 @@
 #include "map/map_format.h"
 #include "map/map_parse.h"
 #include "map/map_world.h"
+#include "map/scenario_file.h"
 #include "world/Init_Env.h"
 #include "world/Saveload.h"
 #include "world/decors.h"
@@ -20,7 +21,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: quorvelnn-map compile SOURCE.map OUT.bin\n"
-    "       quorvelnn-map decompile FILE.bin\n";
+    "       quorvelnn-map decompile FILE.bin\n"
+    "       quorvelnn-map scenario OUT.sc TEXT...\n";
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -110,6 +112,9 @@ int DecompileMap(const std::string& file, std::ostream& out, std::ostream& err) 
 int RunMapTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() == 3 && args[0] == "compile") return CompileMap(args[1], args[2], err);
   if (args.size() == 2 && args[0] == "decompile") return DecompileMap(args[1], out, err);
+  if (args.size() >= 2 && args[0] == "scenario") {
+    return WriteScenario(args[1], {args.begin() + 2, args.end()}, err);
+  }
   err << kUsage;
   return 2;
 }

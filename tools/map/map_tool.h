@@ -8,7 +8,8 @@
 
 namespace mapmaker {
 
-// "compile SOURCE OUT.bin" or "decompile FILE.bin"; the exit status: 0
+// "compile SOURCE OUT.bin", "decompile FILE.bin" or "scenario OUT.sc
+// TEXT..." (the briefing file from its texts); the exit status: 0
 // done, 1 a file that cannot be read or written or a source with errors, 2
 // a wrong command line. Messages go to err, the decompiled text to out.
 int RunMapTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

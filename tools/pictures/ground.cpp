@@ -1,7 +1,9 @@
-// Grass that repeats every cell: tiled noise for patches of lighter and
-// darker growth, and single lit blades with a shaded foot.
+// Grass that repeats every cell: tiled noise for small patches of lighter
+// and darker growth, and single lit blades with a shaded foot, levelled so
+// that a field of it shows no stripes.
 #include "pictures/ground.h"
 
+#include <array>
 #include <cmath>
 
 #include "pictures/noise.h"
@@ -26,6 +28,41 @@ bool Blade(int x, int y) {
   return HashUnit(Wrap(x, kCellSize), Wrap(y, kCellSize), kBladeSeed) > 0.93;
 }
 
+// Fine patches of growth and single blades, as drawn before levelling.
+double RawLevel(int x, int y) {
+  const double patches =
+      TiledNoise(x, y, 8, kPatchSeed) * 0.5 + TiledNoise(x, y, 4, kPatchSeed + 1) * 0.5;
+  double level = 0.36 + (patches - 0.5) * 0.18;
+  if (Blade(x, y)) level += 0.2;
+  if (Blade(x, y - 1)) level -= 0.14;
+  return level;
+}
+
+// The tile repeats over every open field: any column or row brighter than
+// the others would show as stripes a cell apart. Each column and each row
+// is brought to the tile's mean level.
+std::array<double, kCellSize * kCellSize> EvenLevels() {
+  std::array<double, kCellSize * kCellSize> level{};
+  std::array<double, kCellSize> column_mean{}, row_mean{};
+  double mean = 0;
+  for (int y = 0; y < kCellSize; ++y) {
+    for (int x = 0; x < kCellSize; ++x) {
+      const double v = RawLevel(x, y);
+      level[std::size_t(y * kCellSize + x)] = v;
+      column_mean[std::size_t(x)] += v / kCellSize;
+      row_mean[std::size_t(y)] += v / kCellSize;
+      mean += v / (kCellSize * kCellSize);
+    }
+  }
+  for (int y = 0; y < kCellSize; ++y) {
+    for (int x = 0; x < kCellSize; ++x) {
+      level[std::size_t(y * kCellSize + x)] +=
+          2 * mean - column_mean[std::size_t(x)] - row_mean[std::size_t(y)];
+    }
+  }
+  return level;
+}
+
 }  // namespace
 
 double TiledNoise(double x, double y, int cell, std::uint32_t seed) {
@@ -43,12 +80,8 @@ double TiledNoise(double x, double y, int cell, std::uint32_t seed) {
 }
 
 double GrassLevel(int x, int y) {
-  const double patches =
-      TiledNoise(x, y, 16, kPatchSeed) * 0.6 + TiledNoise(x, y, 4, kPatchSeed + 1) * 0.4;
-  double level = 0.36 + (patches - 0.5) * 0.22;
-  if (Blade(x, y)) level += 0.2;
-  if (Blade(x, y - 1)) level -= 0.14;
-  return level;
+  static const std::array<double, kCellSize* kCellSize> kLevels = EvenLevels();
+  return kLevels[std::size_t(Wrap(y, kCellSize) * kCellSize + Wrap(x, kCellSize))];
 }
 
 Colour GrassAt(int x, int y) {
