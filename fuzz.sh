@@ -31,6 +31,7 @@ seed() {
       find "$game/graphics" -name '*.bmp' -size -64k -exec cp -t "$2" {} +
       options+=(-max_len=65536) ;;  # the large pictures only slow the mutations
     script) cp "$QV_ROOT"/fuzz/seeds/*.script "$2" ;;
+    briefing) cp "$game/common_bin/scenario.sc" "$2" ;;
     map_source)
       cp "$QV_ROOT"/maps/*.map "$2"
       for slot in "$seeds"/slots/*.bin; do

@@ -1,11 +1,15 @@
-// The scratch runtime tree the fuzz targets run in.
+// The scratch runtime tree the fuzz targets run in, and the game they start.
 #include <stdlib.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "frame/main.h"
+#include "platform/backend_headless.h"
 #include "targets.h"
+#include "world/Init_Env.h"
+#include "world/decors.h"
 
 namespace fuzz {
 namespace {
@@ -25,6 +29,7 @@ struct RunTree {
     if (!mkdtemp(pattern.data())) return;
     root = pattern;
     fs::create_directory(root / "bin");
+    fs::create_directory(root / "common_bin");
     std::error_code error;  // without pictures the game still runs, drawing nothing
     fs::create_directory_symlink(fs::path(QUORVELNN_GAME_DIR) / "graphics", root / "graphics",
                                  error);
@@ -46,6 +51,21 @@ struct RunTree {
 
 void EnterRunTree() {
   static const RunTree tree;
+}
+
+void StartGame() {
+  static const bool started = [] {
+    EnterRunTree();
+    platform::HeadlessOptions options;
+    options.frame_ms = kGameFrameMs;
+    static platform::HeadlessBackend machine(options);
+    platform::SetBackend(&machine);
+    doInit(nullptr, SW_SHOW);
+    tx_map = ty_map = kMapCapacity;
+    ResetWorld();
+    return true;
+  }();
+  (void)started;
 }
 
 void WriteInput(const char* name, const std::uint8_t* data, std::size_t size) {

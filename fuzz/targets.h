@@ -16,6 +16,9 @@ namespace fuzz {
 void WorldFile(const std::uint8_t* data, std::size_t size);
 // A picture, loaded with DDLoadBitmap, keyed by its top-left pixel and drawn.
 void Bitmap(const std::uint8_t* data, std::size_t size);
+// A briefing file, each of the campaign's texts read from it, shown on the
+// briefing screen.
+void Briefing(const std::uint8_t* data, std::size_t size);
 // A headless input script.
 void Script(const std::uint8_t* data, std::size_t size);
 // A map source, compiled; what compiles must decompile and compile back to
@@ -30,10 +33,8 @@ struct Target {
 // A new target: its function above, one line here, one in CMakeLists.txt
 // and one seed rule in fuzz.sh.
 inline constexpr Target kTargets[] = {
-    {"world_file", WorldFile},
-    {"bitmap", Bitmap},
-    {"script", Script},
-    {"map_source", MapSource},
+    {"world_file", WorldFile}, {"bitmap", Bitmap},     {"script", Script},
+    {"map_source", MapSource}, {"briefing", Briefing},
 };
 
 // Seeds for the world files: slots saved from each mission (absolute paths)
@@ -41,10 +42,15 @@ inline constexpr Target kTargets[] = {
 void WriteSlotSeeds(const std::vector<std::string>& missions, const std::string& directory);
 
 // Enters a scratch runtime tree (once per process): bin/ is the working
-// directory, ../graphics the built pictures; there is no output/, so the
+// directory beside ../common_bin, ../graphics the built pictures; there is no output/, so the
 // logs, which would grow by megabytes a second, are skipped.
 void EnterRunTree();
-// Writes the bytes into a file of the working directory.
+// The program's own start-up in the run tree, once, on a headless machine
+// whose clock moves kGameFrameMs at each flip: long frames, so that in a few
+// of them units walk, work, fight and build.
+constexpr int kGameFrameMs = 250;
+void StartGame();
+// Writes the bytes into a file, relative to the working directory.
 void WriteInput(const char* name, const std::uint8_t* data, std::size_t size);
 
 }  // namespace fuzz

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "frame/ddraw_text.h"
 #include "frame/main.h"
@@ -102,6 +103,12 @@ TEST_F(Campaign, SaveNeedsAGameThenANameAndKeepsTheLastOne) {
   EXPECT_EQ(main_menu_zone->Get_Child(), save_zone);  // the screen stays
   EXPECT_EQ(slot_names[0], "B");
   EXPECT_FALSE(slot_names[1]);
+  if (std::filesystem::exists("/dev/full")) {  // a save that fails keeps the slot's name
+    std::filesystem::create_symlink("/dev/full", "../common_bin/slot0.bin.tmp");
+    AskSlotName(0);
+    Type({DIK_C, DIK_RETURN});
+    EXPECT_EQ(slot_names[0], "B");
+  }
   ScanSlotNames();
   EXPECT_EQ(slot_names[0], "B");  // the file was written again under the new name
   EXPECT_FALSE(slot_names[1]);
