@@ -30,8 +30,8 @@ struct Target {
   void (*run)(const std::uint8_t* data, std::size_t size);
 };
 
-// A new target: its function above, one line here, one in CMakeLists.txt
-// and one seed rule in fuzz.sh.
+// A new target: its function above, in a file of its own; one line here,
+// its name in CMakeLists.txt and its seeds in fuzz.sh.
 inline constexpr Target kTargets[] = {
     {"world_file", WorldFile}, {"bitmap", Bitmap},     {"script", Script},
     {"map_source", MapSource}, {"briefing", Briefing},
@@ -42,8 +42,9 @@ inline constexpr Target kTargets[] = {
 void WriteSlotSeeds(const std::vector<std::string>& missions, const std::string& directory);
 
 // Enters a scratch runtime tree (once per process): bin/ is the working
-// directory beside ../common_bin, ../graphics the built pictures; there is no output/, so the
-// logs, which would grow by megabytes a second, are skipped.
+// directory, beside ../common_bin and ../graphics, the built pictures. There
+// is no output/, so the logs, which would grow by megabytes a second, are
+// skipped.
 void EnterRunTree();
 // The program's own start-up in the run tree, once, on a headless machine
 // whose clock moves kGameFrameMs at each flip: long frames, so that in a few
