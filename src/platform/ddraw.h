@@ -169,6 +169,7 @@ class IDirectDrawSurface {
   void MarkChanged() { runs_valid_ = false; }
   void BuildOpaqueRuns();
   const OpaqueRun* FirstRunEndingAfter(int row, int column) const;
+  void CopyOpaque(const RECT& dest, const IDirectDrawSurface& source, const RECT& src);
   void CopyKeyed(const RECT& dest, IDirectDrawSurface& source, const RECT& src);
   void CopyStretched(const RECT& dest, const IDirectDrawSurface& source, const RECT& src,
                      bool keyed);

@@ -99,8 +99,8 @@ void AskSlotName(int i) {
 
 void SaveInSlot(int i, char* text) {
   if (!text || !*text) return;
-  SaveInSlotFile(i, text);
-  slot_names[std::size_t(i)] = text;
+  // A save that fails leaves the slot's file, and so its name, as they were.
+  if (SaveInSlotFile(i, text)) slot_names[std::size_t(i)] = text;
 }
 
 void LoadSlot(int i) {

@@ -32,6 +32,8 @@ namespace {
 constexpr int kScrollStep = 10;
 constexpr int kSmallestBand = 20;  // pixels either way
 
+}  // namespace
+
 void AdvanceWorld() {
   WorldStep();
   AvancerProjectiles();
@@ -40,8 +42,6 @@ void AdvanceWorld() {
   Apply_State_FSM_Base_Orc();
   TestVictoire();
 }
-
-}  // namespace
 
 Zone_Game::Zone_Game() : Zone_Interactive(0, 0, 640, 480, nullptr, nullptr) {}
 

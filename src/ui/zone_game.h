@@ -48,3 +48,6 @@ void InitZoneGame();
 void BackToMainMenu();
 // Moves the view when the cursor touches an edge of the screen.
 void ScrollViewport();
+// One step of a running game, after its frame: the world, the projectiles,
+// the orc side and the victory test.
+void AdvanceWorld();

@@ -1,8 +1,13 @@
 // The saved-game format: writer, reader, slot names.
 #include "world/Saveload.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "frame/logs.h"
@@ -22,6 +27,7 @@ constexpr std::int32_t kLongestName = 4096;
 // Text-mode line ends over a plain file.
 struct TextFile {
   FILE* raw;
+  bool writing;
   int lookahead = EOF;  // a byte read after a 0x0D that was not 0x0A
 };
 
@@ -54,9 +60,32 @@ ssize_t WriteText(void* cookie, const char* buffer, size_t size) {
   return static_cast<ssize_t>(size);
 }
 
+// A file written is on the disk when it is closed without error.
 int CloseText(void* cookie) {
   std::unique_ptr<TextFile> file(static_cast<TextFile*>(cookie));
-  return std::fclose(file->raw);
+  bool stored = true;
+  if (file->writing) {
+    stored =
+        std::fflush(file->raw) == 0 && !std::ferror(file->raw) && fsync(fileno(file->raw)) == 0;
+  }
+  return std::fclose(file->raw) == 0 && stored ? 0 : EOF;
+}
+
+// Every byte written, flushed and stored, and the file closed.
+bool CloseWritten(FILE* file) {
+  const bool flushed = std::fflush(file) == 0 && !std::ferror(file);
+  return std::fclose(file) == 0 && flushed;
+}
+
+// The rename into a directory is on the disk once the directory is; a
+// failure here leaves the new file in place, so it is not a failed save.
+void SyncDirectoryOf(const std::string& path) {
+  std::string directory = std::filesystem::path(path).parent_path().string();
+  if (directory.empty()) directory = ".";
+  const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
 }
 
 void WriteName(FILE* file, const char* name) {
@@ -213,7 +242,7 @@ void ReadSprites(FILE* file) {
 FILE* OpenTextFile(const std::string& path, const char* mode) {
   FILE* raw = std::fopen(path.c_str(), mode);
   if (!raw) return nullptr;
-  auto cookie = std::make_unique<TextFile>(TextFile{raw});
+  auto cookie = std::make_unique<TextFile>(TextFile{raw, mode[0] == 'w'});
   const cookie_io_functions_t functions{ReadText, WriteText, nullptr, CloseText};
   FILE* file = fopencookie(cookie.get(), mode, functions);
   if (!file) {
@@ -228,19 +257,31 @@ std::string SlotFileName(int slot) {
   return "../common_bin/slot" + std::to_string(slot) + ".bin";
 }
 
+// The world goes into a temporary file beside the target, which replaces
+// the target only once all of it is on the disk: a save that fails half-way
+// (a full disk, a size limit) leaves the file it was to replace as it was.
 bool SaveGame(const std::string& path, const char* name) {
-  File file(OpenTextFile(path, "wb"));
-  if (!file) {
+  // Past a file-size limit a write fails instead of ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
+  const std::string temporary = path + ".tmp";
+  FILE* file = OpenTextFile(temporary, "wb");
+  bool saved = file != nullptr;
+  if (file) {
+    WriteWorldHead(file, name ? name : "");
+    WriteSprites(file);
+    saved = CloseWritten(file) && std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!saved) std::remove(temporary.c_str());
+  }
+  if (!saved) {
     Fatal_Errors << " impossible to save in the file :" << path.c_str() << "\n";
     return false;
   }
-  WriteWorldHead(file.get(), name ? name : "");
-  WriteSprites(file.get());
+  SyncDirectoryOf(path);
   return true;
 }
 
-void SaveInSlotFile(int slot, const char* name) {
-  SaveGame(SlotFileName(slot), name);
+bool SaveInSlotFile(int slot, const char* name) {
+  return SaveGame(SlotFileName(slot), name);
 }
 
 bool LoadGame(const std::string& path) {

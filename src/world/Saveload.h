@@ -22,10 +22,12 @@ using File = std::unique_ptr<FILE, FileCloser>;
 FILE* OpenTextFile(const std::string& path, const char* mode);
 std::string SlotFileName(int slot);
 
-// Writes the world into a file; false when it cannot be opened.
+// Writes the world into a file, whole or not at all: false, with the file
+// as it was before, when it cannot be written completely.
 bool SaveGame(const std::string& path, const char* name);
-// Writes the world into a slot.
-void SaveInSlotFile(int slot, const char* name);
+// Writes the world into a slot; false when the slot keeps its old file (and
+// so its old name).
+bool SaveInSlotFile(int slot, const char* name);
 // Replaces the world by the file's content; the caller resets the world
 // first. False when the file cannot be opened or is refused.
 bool LoadGame(const std::string& path);

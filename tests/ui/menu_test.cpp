@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "frame/ddraw_text.h"
 #include "frame/main.h"
@@ -98,6 +99,12 @@ TEST_F(Campaign, SaveNeedsAGameThenANameAndKeepsTheLastOne) {
   Type({DIK_RETURN});  // an empty name saves nothing; the screen stays
   EXPECT_EQ(std::tuple(main_menu_zone->Get_Child(), slot_names[0], slot_names[1]),
             std::tuple(save_zone, "B", std::nullopt));
+  if (std::filesystem::exists("/dev/full")) {  // a save that fails keeps the slot's name
+    std::filesystem::create_symlink("/dev/full", "../common_bin/slot0.bin.tmp");
+    AskSlotName(0);
+    Type({DIK_C, DIK_RETURN});
+    EXPECT_EQ(slot_names[0], "B");
+  }
   ScanSlotNames();  // the file was written again under the new name
   EXPECT_EQ(std::tuple(slot_names[0], slot_names[1]), std::tuple("B", std::nullopt));
 }

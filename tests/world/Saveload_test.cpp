@@ -6,7 +6,13 @@
 
 #include "support/files.h"
 
+#include <sys/resource.h>
+
 #include <climits>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -152,17 +158,85 @@ TEST_F(SavedGame, EachLoadReversesTheListsAndASecondLoadRestoresThem) {
   EXPECT_EQ(ReadBytes("third.bin"), ReadBytes("first.bin"));
 }
 
-TEST_F(SavedGame, FilesThatCannotBeOpenedAreReportedAndChangeNothing) {
+TEST_F(SavedGame, AFileThatCannotBeOpenedIsReportedAndChangesNothing) {
   test::ResetWorldTo(3, 3);
   Money = 77;
-  EXPECT_FALSE(SaveGame("no/such/directory/x.bin", "x"));
   EXPECT_FALSE(LoadGame("../common_bin/gone.bin"));
   EXPECT_EQ(std::tie(Money, tx_map), std::make_tuple(77, 3));
-  const std::string errors = tree.Log("Fatal_Errors.txt");
-  EXPECT_NE(errors.find(" impossible to save in the file :no/such/directory/x.bin\n"),
-            std::string::npos);
-  EXPECT_NE(errors.find(" impossible to open the file :../common_bin/gone.bin\n"),
-            std::string::npos);
+  EXPECT_EQ(tree.Log("Fatal_Errors.txt"), " impossible to open the file :../common_bin/gone.bin\n");
+}
+
+// Lowers the file-size limit for its lifetime.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit lower = saved_;
+    lower.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lower);
+  }
+  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+ private:
+  rlimit saved_{};
+};
+
+// Every way a save can fail, root included (permissions do not stop root):
+// the file it was to replace keeps its bytes, no temporary file is left and
+// the failure is logged; the next save that can be made replaces the file.
+TEST_F(SavedGame, ASaveThatFailsKeepsTheOldFile) {
+  namespace fs = std::filesystem;
+  test::ResetWorldTo(30, 30);  // 4 KB of terrain and more
+  const std::string old_bytes = "OLD SLOT";
+  auto old_file = [&](const char* path) { return WriteBytes(path, old_bytes), true; };
+  struct Case {
+    const char* what;
+    std::string path;
+    std::function<bool()> prepare;  // false: the failure cannot be made here
+    rlim_t size_limit = 0;          // none
+  };
+  const std::vector<Case> cases = {
+      {"missing directory", "gone/slot.bin", [] { return true; }},
+      {"directory that is a file", "plain/slot.bin", [&] { return old_file("plain"); }},
+      {"read-only directory", "locked/slot.bin",
+       [&] {
+         fs::create_directory("locked");
+         old_file("locked/slot.bin");
+         fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec);
+         return !std::ofstream("locked/probe");  // root writes there all the same
+       }},
+      {"full disk", "full.bin",
+       [&] {
+         std::error_code error;
+         fs::create_symlink("/dev/full", "full.bin.tmp", error);
+         return old_file("full.bin") && !error && fs::exists("/dev/full");
+       }},
+      {"file-size limit", "limited.bin", [&] { return old_file("limited.bin"); }, 1024},
+      {"name taken by a directory", "taken.bin",
+       [] { return fs::create_directories("taken.bin/inside"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (!c.prepare()) continue;
+    const bool existed = fs::is_regular_file(c.path);
+    std::optional<FileSizeLimit> limit;
+    if (c.size_limit) limit.emplace(c.size_limit);
+    const bool saved = SaveGame(c.path, "NEW");
+    limit.reset();
+    EXPECT_FALSE(saved);
+    if (existed) {
+      EXPECT_TRUE(ReadBytes(c.path) == old_bytes) << "the old file changed";
+    }
+    EXPECT_FALSE(fs::exists(fs::symlink_status(c.path + ".tmp")));
+    EXPECT_NE(
+        tree.Log("Fatal_Errors.txt").find(" impossible to save in the file :" + c.path + "\n"),
+        std::string::npos);
+  }
+  std::error_code ignored;
+  fs::permissions("locked", fs::perms::owner_all, ignored);
+  ASSERT_TRUE(SaveGame("limited.bin", "NEW"));
+  EXPECT_EQ(ReadBytes("limited.bin").substr(0, 7), Stream().Int(3).Text("NEW").bytes());
+  EXPECT_FALSE(fs::exists("limited.bin.tmp"));
 }
 
 TEST_F(SavedGame, TheSlotScanFindsPresentMissingAndDamagedNames) {
