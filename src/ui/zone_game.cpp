@@ -32,6 +32,8 @@ namespace {
 constexpr int kScrollStep = 10;
 constexpr int kSmallestBand = 20;  // pixels either way
 
+}  // namespace
+
 void AdvanceWorld() {
   WorldStep();
   AvancerProjectiles();
@@ -41,8 +43,6 @@ void AdvanceWorld() {
   TestVictoire();
 }
 
-}  // namespace
-
 Zone_Game::Zone_Game() : Zone_Interactive(0, 0, 640, 480, nullptr, nullptr) {}
 
 void Zone_Game::Run() {
@@ -50,17 +50,21 @@ void Zone_Game::Run() {
     if (!PumpOneMessage()) break;
     PollMouse();
     ScrollViewport();
-    PreparerBack();
-    DisplayIcones();
-    DisplaySubZones();
-    if (drag_active) {
-      Draw_Rectangle(lpDDSBack, drag_rect.x0, drag_rect.y0, drag_rect.x1, drag_rect.y1);
-    }
-    Afficher_Souris();
+    ComposeFrame();
     FlipScreen();
     if (game_running) AdvanceWorld();
   }
   end_requested = false;
+}
+
+void Zone_Game::ComposeFrame() {
+  PreparerBack();
+  DisplayIcones();
+  DisplaySubZones();
+  if (drag_active) {
+    Draw_Rectangle(lpDDSBack, drag_rect.x0, drag_rect.y0, drag_rect.x1, drag_rect.y1);
+  }
+  Afficher_Souris();
 }
 
 void Zone_Game::SignalMouseLeftButtonDrag(int xpress, int ypress, int xmouse, int ymouse) {
