@@ -31,7 +31,22 @@ int FloorHalf(int v) {
 
 }  // namespace
 
-HeadlessBackend::HeadlessBackend(HeadlessOptions options) : options_(std::move(options)) {}
+HeadlessBackend::HeadlessBackend(HeadlessOptions options) : options_(std::move(options)) {
+  TakeRecordedClock();
+}
+
+// The clock lines leave the commands for a table of their own, read as the
+// program reads the clock.
+void HeadlessBackend::TakeRecordedClock() {
+  auto& commands = options_.script.commands;
+  for (ScriptCommand& c : commands) {
+    if (c.kind == ScriptCommand::Kind::kClock) {
+      recorded_clock_.push_back({c.frame, std::move(c.clock)});
+    }
+  }
+  std::erase_if(commands,
+                [](const ScriptCommand& c) { return c.kind == ScriptCommand::Kind::kClock; });
+}
 
 bool HeadlessBackend::Open(std::string_view) {
   open_ = true;
@@ -46,13 +61,14 @@ void HeadlessBackend::Present(const std::uint16_t* pixels, int pitch_bytes) {
                 last_frame_.begin() + std::ptrdiff_t(y) * kScreenWidth);
   }
   TakeShots();
+  if (!recorded_clock_.empty()) EndReplayedFrame();
   ++frames_;
   now_ms_ += std::uint64_t(std::max(options_.frame_ms, 0));
   reads_since_flip_ = 0;
   if (options_.max_frames >= 0 && frames_ >= options_.max_frames) {
     if (!timed_out_) {
       timed_out_ = true;
-      FeedCloseRequest();
+      close_due_ = true;
     } else if (frames_ >= options_.max_frames + kGraceFrames) {
       std::fprintf(stderr, "quorvelnn: still running %ld frames after the frame limit\n",
                    kGraceFrames);
@@ -68,6 +84,7 @@ void HeadlessBackend::TakeShots() {
   for (; next_shot_ < commands.size() && commands[next_shot_].frame <= frames_; ++next_shot_) {
     const ScriptCommand& c = commands[next_shot_];
     if (c.kind != ScriptCommand::Kind::kShot) continue;
+    CurrentBackend().Note(c);
     const std::string path = options_.screenshot_dir + "/" + c.name + ".bmp";
     if (!SaveBitmapFile(
             path, ImageFromRgb565(last_frame_.data(), kScreenWidth, kScreenHeight, kScreenWidth))) {
@@ -124,11 +141,24 @@ void HeadlessBackend::Pump() {
       case Kind::kClose:
         FeedCloseRequest();
         break;
+      case Kind::kFocus:
+        if (c.focus == ScriptCommand::Focus::kLost) {
+          FeedFocusLost();
+        } else {
+          focus_ = c.focus == ScriptCommand::Focus::kOn;
+        }
+        break;
       case Kind::kShot:
-        break;  // taken at the flip
+      case Kind::kClock:
+        break;  // taken at the flip; read with the clock
     }
   }
-  RepeatHeldKey();
+  if (close_due_) {
+    close_due_ = false;
+    FeedCloseRequest();
+  }
+  // A recording holds every repeat of a held key as it came.
+  if (recorded_clock_.empty()) RepeatHeldKey();
 }
 
 void HeadlessBackend::PressKey(int key, bool down) {
@@ -149,11 +179,55 @@ void HeadlessBackend::RepeatHeldKey() {
 }
 
 std::uint64_t HeadlessBackend::TicksMs() {
+  if (!recorded_clock_.empty()) return ReplayedTicks();
   if (++reads_since_flip_ >= kReadsPerIdleMs) {
     reads_since_flip_ = 0;
     ++now_ms_;
   }
   return now_ms_;
+}
+
+}  // namespace platform
+
+namespace platform {
+
+// The readings recorded in this frame; none when it has no clock line.
+const std::vector<ClockRun>* HeadlessBackend::RecordedReadings() {
+  while (recorded_frame_ < recorded_clock_.size() &&
+         recorded_clock_[recorded_frame_].frame < frames_) {
+    ++recorded_frame_;
+  }
+  if (recorded_frame_ == recorded_clock_.size()) return nullptr;
+  const RecordedFrame& recorded = recorded_clock_[recorded_frame_];
+  return recorded.frame == frames_ ? &recorded.runs : nullptr;
+}
+
+// The frame's recorded readings in order; past them, the last one again.
+std::uint64_t HeadlessBackend::ReplayedTicks() {
+  const std::vector<ClockRun>* runs = RecordedReadings();
+  if (!runs || run_ == runs->size()) {
+    Depart("the program read the clock more often than when it was recorded");
+    return last_reading_;
+  }
+  const ClockRun& run = (*runs)[run_];
+  if (++reads_in_run_ == run.reads) {
+    ++run_;
+    reads_in_run_ = 0;
+  }
+  return last_reading_ = run.ms;
+}
+
+void HeadlessBackend::EndReplayedFrame() {
+  const std::vector<ClockRun>* runs = RecordedReadings();
+  if (runs && run_ < runs->size()) {
+    Depart("the program read the clock less often than when it was recorded");
+  }
+  run_ = 0;
+  reads_in_run_ = 0;
+}
+
+void HeadlessBackend::Depart(const std::string& how) {
+  if (departure_.empty()) departure_ = "frame " + std::to_string(frames_) + ": " + how;
 }
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 // A backend without a window: a virtual clock that advances a fixed step at
-// every flip, input from a script, frames written out on request.
+// every flip, input from a script, frames written out on request. A script
+// that holds the clock's readings is a recording: it is replayed exactly,
+// the clock reading what it says, the focus coming and going as it says.
 #pragma once
 
 #include <cstdint>
@@ -26,7 +28,7 @@ class HeadlessBackend : public Backend {
   void Present(const std::uint16_t* pixels, int pitch_bytes) override;
   void Pump() override;
   std::uint64_t TicksMs() override;
-  bool HasFocus() override { return true; }
+  bool HasFocus() override { return focus_; }
   void Close() override { open_ = false; }
 
   long frames() const { return frames_; }
@@ -38,9 +40,22 @@ class HeadlessBackend : public Backend {
   void ReportUntakenShots();
   // The last frame presented, as RGB565 rows of kScreenWidth pixels.
   const std::vector<std::uint16_t>& last_frame() const { return last_frame_; }
+  // Where a replay first read the clock otherwise than its recording did
+  // (the program or its files were not the same); empty while it keeps to it.
+  const std::string& replay_departure() const { return departure_; }
 
  private:
+  // One frame's readings of a recorded clock.
+  struct RecordedFrame {
+    long frame;
+    std::vector<ClockRun> runs;
+  };
   void TakeShots();
+  void TakeRecordedClock();
+  const std::vector<ClockRun>* RecordedReadings();
+  std::uint64_t ReplayedTicks();
+  void EndReplayedFrame();
+  void Depart(const std::string& how);
   void MoveModelCursor(int dx, int dy);
   void PressKey(int key, bool down);
   void RepeatHeldKey();
@@ -63,6 +78,16 @@ class HeadlessBackend : public Backend {
   int repeating_key_ = -1;
   std::uint64_t next_repeat_ms_ = 0;
   std::vector<std::string> problems_;
+  bool close_due_ = false;  // the frame limit is reached: the next pump closes
+  bool focus_ = true;
+  // A replay's clock: the recorded frames in order, the one being read, and
+  // how far into it.
+  std::vector<RecordedFrame> recorded_clock_;
+  std::size_t recorded_frame_ = 0;
+  std::size_t run_ = 0;
+  std::uint64_t reads_in_run_ = 0;
+  std::uint64_t last_reading_ = 0;
+  std::string departure_;
 };
 
 }  // namespace platform
