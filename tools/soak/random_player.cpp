@@ -90,15 +90,18 @@ class RandomPlayer {
 
   std::string Play(long frames) {
     frame_ = 3;  // after the intro, on the menu
-    while (frame_ < frames - kLongestAction) Act();
-    frame_ = std::max(frame_, frames);
+    end_ = frames;
+    while (frame_ < end_ - kLongestShortAction) Act();
+    frame_ = std::max(frame_, end_);
     Line("close");
     return out_.str();
   }
 
  private:
-  // No action takes more frames than this (the first mission's victory).
-  static constexpr long kLongestAction = 2500;
+  // No action takes more frames than these: the first mission's victory,
+  // and any other.
+  static constexpr long kVictoryFrames = 1700;
+  static constexpr long kLongestShortAction = 300;
 
   int Pick(int n) { return int(random_() % unsigned(n)); }
   int Between(int low, int high) { return low + Pick(high - low + 1); }
@@ -172,12 +175,17 @@ class RandomPlayer {
         {3, &RandomPlayer::LoadAGame},
         {1, &RandomPlayer::WinTheFirstMission},
     };
+    // The victory only while it fits before the end.
+    const bool victory_fits = frame_ + kVictoryFrames < end_;
+    const auto weight = [victory_fits](const Choice& c) {
+      return c.action == &RandomPlayer::WinTheFirstMission && !victory_fits ? 0 : c.weight;
+    };
     int total = 0;
-    for (const Choice& c : kChoices) total += c.weight;
+    for (const Choice& c : kChoices) total += weight(c);
     int pick = Pick(total);
     for (const Choice& c : kChoices) {
-      if (pick < c.weight) return (this->*c.action)();
-      pick -= c.weight;
+      if (pick < weight(c)) return (this->*c.action)();
+      pick -= weight(c);
     }
   }
 
@@ -310,6 +318,7 @@ class RandomPlayer {
   Area quit_ok_ = PairedOk(kQuitText);
   std::ostringstream out_;
   long frame_ = 0;
+  long end_ = 0;  // the frame of the close
   Point cursor_{320, 200};
 };
 
