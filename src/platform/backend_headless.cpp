@@ -31,22 +31,8 @@ int FloorHalf(int v) {
 
 }  // namespace
 
-HeadlessBackend::HeadlessBackend(HeadlessOptions options) : options_(std::move(options)) {
-  TakeRecordedClock();
-}
-
-// The clock lines leave the commands for a table of their own, read as the
-// program reads the clock.
-void HeadlessBackend::TakeRecordedClock() {
-  auto& commands = options_.script.commands;
-  for (ScriptCommand& c : commands) {
-    if (c.kind == ScriptCommand::Kind::kClock) {
-      recorded_clock_.push_back({c.frame, std::move(c.clock)});
-    }
-  }
-  std::erase_if(commands,
-                [](const ScriptCommand& c) { return c.kind == ScriptCommand::Kind::kClock; });
-}
+HeadlessBackend::HeadlessBackend(HeadlessOptions options)
+    : options_(std::move(options)), recorded_clock_(options_.script) {}
 
 bool HeadlessBackend::Open(std::string_view) {
   open_ = true;
@@ -61,7 +47,7 @@ void HeadlessBackend::Present(const std::uint16_t* pixels, int pitch_bytes) {
                 last_frame_.begin() + std::ptrdiff_t(y) * kScreenWidth);
   }
   TakeShots();
-  if (!recorded_clock_.empty()) EndReplayedFrame();
+  if (!recorded_clock_.empty()) recorded_clock_.EndFrame(frames_);
   ++frames_;
   now_ms_ += std::uint64_t(std::max(options_.frame_ms, 0));
   reads_since_flip_ = 0;
@@ -179,55 +165,12 @@ void HeadlessBackend::RepeatHeldKey() {
 }
 
 std::uint64_t HeadlessBackend::TicksMs() {
-  if (!recorded_clock_.empty()) return ReplayedTicks();
+  if (!recorded_clock_.empty()) return recorded_clock_.Read(frames_);
   if (++reads_since_flip_ >= kReadsPerIdleMs) {
     reads_since_flip_ = 0;
     ++now_ms_;
   }
   return now_ms_;
-}
-
-}  // namespace platform
-
-namespace platform {
-
-// The readings recorded in this frame; none when it has no clock line.
-const std::vector<ClockRun>* HeadlessBackend::RecordedReadings() {
-  while (recorded_frame_ < recorded_clock_.size() &&
-         recorded_clock_[recorded_frame_].frame < frames_) {
-    ++recorded_frame_;
-  }
-  if (recorded_frame_ == recorded_clock_.size()) return nullptr;
-  const RecordedFrame& recorded = recorded_clock_[recorded_frame_];
-  return recorded.frame == frames_ ? &recorded.runs : nullptr;
-}
-
-// The frame's recorded readings in order; past them, the last one again.
-std::uint64_t HeadlessBackend::ReplayedTicks() {
-  const std::vector<ClockRun>* runs = RecordedReadings();
-  if (!runs || run_ == runs->size()) {
-    Depart("the program read the clock more often than when it was recorded");
-    return last_reading_;
-  }
-  const ClockRun& run = (*runs)[run_];
-  if (++reads_in_run_ == run.reads) {
-    ++run_;
-    reads_in_run_ = 0;
-  }
-  return last_reading_ = run.ms;
-}
-
-void HeadlessBackend::EndReplayedFrame() {
-  const std::vector<ClockRun>* runs = RecordedReadings();
-  if (runs && run_ < runs->size()) {
-    Depart("the program read the clock less often than when it was recorded");
-  }
-  run_ = 0;
-  reads_in_run_ = 0;
-}
-
-void HeadlessBackend::Depart(const std::string& how) {
-  if (departure_.empty()) departure_ = "frame " + std::to_string(frames_) + ": " + how;
 }
 
 }  // namespace platform

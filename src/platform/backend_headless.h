@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/recorded_clock.h"
 #include "platform/script.h"
 
 namespace platform {
@@ -42,20 +43,10 @@ class HeadlessBackend : public Backend {
   const std::vector<std::uint16_t>& last_frame() const { return last_frame_; }
   // Where a replay first read the clock otherwise than its recording did
   // (the program or its files were not the same); empty while it keeps to it.
-  const std::string& replay_departure() const { return departure_; }
+  const std::string& replay_departure() const { return recorded_clock_.departure(); }
 
  private:
-  // One frame's readings of a recorded clock.
-  struct RecordedFrame {
-    long frame;
-    std::vector<ClockRun> runs;
-  };
   void TakeShots();
-  void TakeRecordedClock();
-  const std::vector<ClockRun>* RecordedReadings();
-  std::uint64_t ReplayedTicks();
-  void EndReplayedFrame();
-  void Depart(const std::string& how);
   void MoveModelCursor(int dx, int dy);
   void PressKey(int key, bool down);
   void RepeatHeldKey();
@@ -80,14 +71,7 @@ class HeadlessBackend : public Backend {
   std::vector<std::string> problems_;
   bool close_due_ = false;  // the frame limit is reached: the next pump closes
   bool focus_ = true;
-  // A replay's clock: the recorded frames in order, the one being read, and
-  // how far into it.
-  std::vector<RecordedFrame> recorded_clock_;
-  std::size_t recorded_frame_ = 0;
-  std::size_t run_ = 0;
-  std::uint64_t reads_in_run_ = 0;
-  std::uint64_t last_reading_ = 0;
-  std::string departure_;
+  RecordedClock recorded_clock_;  // a replay's; empty for a plain script
 };
 
 }  // namespace platform

@@ -91,6 +91,9 @@ class RandomPlayer {
   std::string Play(long frames) {
     frame_ = 3;  // after the intro, on the menu
     end_ = frames;
+    // Only before the first game does SAVE tell that there is none.
+    Click({420, 350});
+    Click(Centre(LoneOk("NO GAME TO SAVE")));
     while (frame_ < end_ - kLongestShortAction) Act();
     frame_ = std::max(frame_, end_);
     Line("close");
