@@ -1,6 +1,7 @@
 // Runs the benchmarks, then prints one line per pair "NAME_ours" / "NAME_sdl"
 // or "NAME_ours" / "NAME_literal" with the time per operation of each and the
-// ratio reference/ours.
+// ratio reference/ours, and one per measure set against its floor with the
+// ratio measure/floor.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -8,11 +9,15 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "blit_check.h"
 
 namespace {
+
+// Measures and the floor each is held against.
+constexpr std::pair<const char*, const char*> kFloors[] = {{"frame_mission_2", "frame_floor"}};
 
 // The console reporter, keeping the time per operation of every benchmark.
 // A benchmark states its operations per iteration in the counter "ops".
@@ -38,6 +43,12 @@ class PairReporter : public benchmark::ConsoleReporter {
         std::printf("%s: ours %.1f ns, %s %.1f ns, %s/ours = %.2f\n", pair.c_str(), ours, reference,
                     other->second, reference, other->second / ours);
       }
+    }
+    for (const auto& [measure, floor] : kFloors) {
+      const auto m = ns_per_op_.find(measure), f = ns_per_op_.find(floor);
+      if (m == ns_per_op_.end() || f == ns_per_op_.end()) continue;
+      std::printf("%s: %.1f ns, %s %.1f ns, %s/%s = %.2f\n", measure, m->second, floor, f->second,
+                  measure, floor, m->second / f->second);
     }
   }
 

@@ -55,9 +55,12 @@ class WorldScene {
   WorldScene() {
     platform::SetBackend(&clock_);
     DirectDrawCreate(nullptr, &dd_, nullptr);
-    minimap_surface = MakeSurface(dd_, kMapCapacity, kMapCapacity);
-    minimap_compose_surface = MakeSurface(dd_, kMapCapacity, kMapCapacity);
-    mini_surface = MakeSurface(dd_, 6, 1);
+    // The game's own when the whole frame was measured first.
+    if (!minimap_surface) minimap_surface = MakeSurface(dd_, kMapCapacity, kMapCapacity);
+    if (!minimap_compose_surface) {
+      minimap_compose_surface = MakeSurface(dd_, kMapCapacity, kMapCapacity);
+    }
+    if (!mini_surface) mini_surface = MakeSurface(dd_, 6, 1);
     InitWeapons();
     InitDefUnits();
     Build();

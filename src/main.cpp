@@ -3,12 +3,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <utility>
 
+#include "debug/screens_shown.h"
 #include "frame/main.h"
 #include "platform/backend_headless.h"
 #include "platform/backend_sdl.h"
 #include "platform/command_line.h"
+#include "platform/recorder.h"
 #include "platform/screenshot.h"
 
 namespace {
@@ -16,6 +19,32 @@ namespace {
 // The map to try reaches the game as its command line; none without --map.
 LPSTR MapArgument(platform::PortOptions& options) {
   return options.map_path.empty() ? nullptr : options.map_path.data();
+}
+
+// Runs the game on the backend, recorded and with its screens counted when
+// asked; the game's exit code, or nothing when the recording cannot be made.
+std::optional<int> RunGame(platform::Backend& backend, platform::PortOptions& options) {
+  platform::Backend* outermost = &backend;
+  std::optional<platform::RecordingBackend> recording;
+  if (!options.record_path.empty()) {
+    recording.emplace(*outermost, options.record_path);
+    if (!recording->ok()) {
+      std::fprintf(stderr, "quorvelnn: cannot write the recording %s\n",
+                   options.record_path.c_str());
+      return std::nullopt;
+    }
+    outermost = &*recording;
+  }
+  std::optional<ScreenTally> screens;
+  if (!options.screens_path.empty()) outermost = &screens.emplace(*outermost);
+  platform::SetBackend(outermost);
+  const int code = WinMain(nullptr, nullptr, MapArgument(options), SW_SHOW);
+  platform::SetBackend(nullptr);
+  if (recording) recording->Finish();
+  if (screens && !screens->Write(options.screens_path)) {
+    std::fprintf(stderr, "quorvelnn: cannot write %s\n", options.screens_path.c_str());
+  }
+  return code;
 }
 
 int RunHeadless(platform::PortOptions& options) {
@@ -33,15 +62,18 @@ int RunHeadless(platform::PortOptions& options) {
     headless.script = std::move(parsed.script);
   }
   platform::HeadlessBackend backend(std::move(headless));
-  platform::SetBackend(&backend);
-  const int code = WinMain(nullptr, nullptr, MapArgument(options), SW_SHOW);
-  platform::SetBackend(nullptr);
+  const std::optional<int> code = RunGame(backend, options);
+  if (!code) return 2;
+  if (!backend.replay_departure().empty()) {
+    std::fprintf(stderr, "quorvelnn: the replay left its recording at %s\n",
+                 backend.replay_departure().c_str());
+  }
   backend.ReportUntakenShots();
   for (const std::string& problem : backend.problems()) {
     std::fprintf(stderr, "quorvelnn: %s\n", problem.c_str());
   }
   if (backend.timed_out()) return 3;
-  return backend.problems().empty() ? code : 4;
+  return backend.problems().empty() ? *code : 4;
 }
 
 int RunWindowed(platform::PortOptions& options) {
@@ -54,11 +86,10 @@ int RunWindowed(platform::PortOptions& options) {
           ? platform::DefaultScreenshotDir(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))
           : options.screenshot_dir;
   platform::SdlBackend backend(std::move(sdl));
-  platform::SetBackend(&backend);
-  const int code = WinMain(nullptr, nullptr, MapArgument(options), SW_SHOW);
-  platform::SetBackend(nullptr);
+  const std::optional<int> code = RunGame(backend, options);
+  if (!code) return 2;
   if (backend.open_failed()) return 1;
-  return backend.timed_out() ? 3 : code;
+  return backend.timed_out() ? 3 : *code;
 }
 
 }  // namespace

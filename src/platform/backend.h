@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/script.h"
+
 namespace platform {
 
 constexpr int kScreenWidth = 640;
@@ -27,6 +29,28 @@ class Backend {
   // Whether the program's window has the input focus.
   virtual bool HasFocus() = 0;
   virtual void Close() = 0;
+  // Every input fed to the game and every screenshot taken, as the script
+  // command that would make it again; a recording writes them down.
+  virtual void Note(const ScriptCommand&) {}
+};
+
+// A backend that hands every call on to another: a filter overrides what it
+// adds (a recording, a tally of the screens shown).
+class BackendFilter : public Backend {
+ public:
+  explicit BackendFilter(Backend& inner) : inner_(inner) {}
+  bool Open(std::string_view title) override { return inner_.Open(title); }
+  void Present(const std::uint16_t* pixels, int pitch_bytes) override {
+    inner_.Present(pixels, pitch_bytes);
+  }
+  void Pump() override { inner_.Pump(); }
+  std::uint64_t TicksMs() override { return inner_.TicksMs(); }
+  bool HasFocus() override { return inner_.HasFocus(); }
+  void Close() override { inner_.Close(); }
+  void Note(const ScriptCommand& event) override { inner_.Note(event); }
+
+ protected:
+  Backend& inner_;
 };
 
 // The backend every platform call goes to. Without one set, a headless
@@ -34,7 +58,8 @@ class Backend {
 Backend& CurrentBackend();
 void SetBackend(Backend* backend);
 
-// Feed functions: what a backend calls from Pump.
+// Feed functions: what a backend calls from Pump, and only from there, so
+// that a recording knows in which frame each input came.
 enum class MouseButton { kLeft, kRight };
 void FeedMouseMotion(int dx, int dy);
 void FeedMouseButton(MouseButton button, bool down);

@@ -31,7 +31,8 @@ int FloorHalf(int v) {
 
 }  // namespace
 
-HeadlessBackend::HeadlessBackend(HeadlessOptions options) : options_(std::move(options)) {}
+HeadlessBackend::HeadlessBackend(HeadlessOptions options)
+    : options_(std::move(options)), recorded_clock_(options_.script) {}
 
 bool HeadlessBackend::Open(std::string_view) {
   open_ = true;
@@ -46,13 +47,14 @@ void HeadlessBackend::Present(const std::uint16_t* pixels, int pitch_bytes) {
                 last_frame_.begin() + std::ptrdiff_t(y) * kScreenWidth);
   }
   TakeShots();
+  if (!recorded_clock_.empty()) recorded_clock_.EndFrame(frames_);
   ++frames_;
   now_ms_ += std::uint64_t(std::max(options_.frame_ms, 0));
   reads_since_flip_ = 0;
   if (options_.max_frames >= 0 && frames_ >= options_.max_frames) {
     if (!timed_out_) {
       timed_out_ = true;
-      FeedCloseRequest();
+      close_due_ = true;
     } else if (frames_ >= options_.max_frames + kGraceFrames) {
       std::fprintf(stderr, "quorvelnn: still running %ld frames after the frame limit\n",
                    kGraceFrames);
@@ -68,6 +70,7 @@ void HeadlessBackend::TakeShots() {
   for (; next_shot_ < commands.size() && commands[next_shot_].frame <= frames_; ++next_shot_) {
     const ScriptCommand& c = commands[next_shot_];
     if (c.kind != ScriptCommand::Kind::kShot) continue;
+    CurrentBackend().Note(c);
     const std::string path = options_.screenshot_dir + "/" + c.name + ".bmp";
     if (!SaveBitmapFile(
             path, ImageFromRgb565(last_frame_.data(), kScreenWidth, kScreenHeight, kScreenWidth))) {
@@ -124,11 +127,24 @@ void HeadlessBackend::Pump() {
       case Kind::kClose:
         FeedCloseRequest();
         break;
+      case Kind::kFocus:
+        if (c.focus == ScriptCommand::Focus::kLost) {
+          FeedFocusLost();
+        } else {
+          focus_ = c.focus == ScriptCommand::Focus::kOn;
+        }
+        break;
       case Kind::kShot:
-        break;  // taken at the flip
+      case Kind::kClock:
+        break;  // taken at the flip; read with the clock
     }
   }
-  RepeatHeldKey();
+  if (close_due_) {
+    close_due_ = false;
+    FeedCloseRequest();
+  }
+  // A recording holds every repeat of a held key as it came.
+  if (recorded_clock_.empty()) RepeatHeldKey();
 }
 
 void HeadlessBackend::PressKey(int key, bool down) {
@@ -149,6 +165,7 @@ void HeadlessBackend::RepeatHeldKey() {
 }
 
 std::uint64_t HeadlessBackend::TicksMs() {
+  if (!recorded_clock_.empty()) return recorded_clock_.Read(frames_);
   if (++reads_since_flip_ >= kReadsPerIdleMs) {
     reads_since_flip_ = 0;
     ++now_ms_;

@@ -1,5 +1,7 @@
 // A backend without a window: a virtual clock that advances a fixed step at
-// every flip, input from a script, frames written out on request.
+// every flip, input from a script, frames written out on request. A script
+// that holds the clock's readings is a recording: it is replayed exactly,
+// the clock reading what it says, the focus coming and going as it says.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +9,7 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/recorded_clock.h"
 #include "platform/script.h"
 
 namespace platform {
@@ -26,7 +29,7 @@ class HeadlessBackend : public Backend {
   void Present(const std::uint16_t* pixels, int pitch_bytes) override;
   void Pump() override;
   std::uint64_t TicksMs() override;
-  bool HasFocus() override { return true; }
+  bool HasFocus() override { return focus_; }
   void Close() override { open_ = false; }
 
   long frames() const { return frames_; }
@@ -38,6 +41,9 @@ class HeadlessBackend : public Backend {
   void ReportUntakenShots();
   // The last frame presented, as RGB565 rows of kScreenWidth pixels.
   const std::vector<std::uint16_t>& last_frame() const { return last_frame_; }
+  // Where a replay first read the clock otherwise than its recording did
+  // (the program or its files were not the same); empty while it keeps to it.
+  const std::string& replay_departure() const { return recorded_clock_.departure(); }
 
  private:
   void TakeShots();
@@ -63,6 +69,9 @@ class HeadlessBackend : public Backend {
   int repeating_key_ = -1;
   std::uint64_t next_repeat_ms_ = 0;
   std::vector<std::string> problems_;
+  bool close_due_ = false;  // the frame limit is reached: the next pump closes
+  bool focus_ = true;
+  RecordedClock recorded_clock_;  // a replay's; empty for a plain script
 };
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -259,7 +260,7 @@ void SdlBackend::Present(const std::uint16_t* pixels, int pitch_bytes) {
   ++frames_;
   if (options_.max_frames >= 0 && frames_ == options_.max_frames) {
     timed_out_ = true;
-    FeedCloseRequest();
+    close_due_ = true;
   }
 }
 
@@ -275,6 +276,10 @@ void SdlBackend::TakeScreenshot(const std::uint16_t* pixels, int pitch_bytes) {
   } else {
     std::printf("quorvelnn: screenshot %s\n", path.c_str());
     std::fflush(stdout);
+    ScriptCommand shot;
+    shot.kind = ScriptCommand::Kind::kShot;
+    shot.name = std::filesystem::path(path).stem().string();
+    CurrentBackend().Note(shot);
   }
 }
 
@@ -290,6 +295,10 @@ void SdlBackend::WaitForRefresh() {
 
 void SdlBackend::Pump() {
   if (!sdl_->window) return;
+  if (close_due_) {
+    close_due_ = false;
+    FeedCloseRequest();
+  }
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
     switch (event.type) {

@@ -55,6 +55,7 @@ class SdlBackend : public Backend {
   PointerCounts counts_x_;
   PointerCounts counts_y_;
   bool screenshot_requested_ = false;  // taken at the next frame presented
+  bool close_due_ = false;             // the frame limit is reached: the next pump closes
 };
 
 // The DirectInput code of an SDL scancode, 0 for keys the game does not know.

@@ -9,9 +9,9 @@ namespace platform {
 
 const char kUsage[] =
     "usage: quorvelnn [--window] [--mouse-speed X] [--screenshot-dir DIR] [--max-frames N]\n"
-    "                 [--map FILE.bin]\n"
+    "                 [--map FILE.bin] [--record FILE] [--screens FILE]\n"
     "       quorvelnn --headless [--script FILE] [--frame-ms N] [--screenshot-dir DIR]\n"
-    "                 [--max-frames N] [--map FILE.bin]\n";
+    "                 [--max-frames N] [--map FILE.bin] [--record FILE] [--screens FILE]\n";
 
 namespace {
 
@@ -47,6 +47,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     } else if (arg == "--map" && has_value) {
       o.map_path = value();
       if (o.map_path.empty()) result.error = "--map takes a file";
+    } else if ((arg == "--record" || arg == "--screens") && has_value) {
+      (arg == "--record" ? o.record_path : o.screens_path) = value();
+      if (argv[i][0] == 0) result.error = std::string(arg) + " takes a file";
     } else if (arg == "--screenshot-dir" && has_value) {
       o.screenshot_dir = value();
     } else if (arg == "--frame-ms" && has_value) {

@@ -13,8 +13,10 @@ struct PortOptions {
   int frame_ms = 16;
   long max_frames = -1;  // none
   std::string screenshot_dir;
-  std::string map_path;    // a map file to open in the game screen at start
-  double mouse_speed = 1;  // the real window's pointer speed, kMinMouseSpeed..kMaxMouseSpeed
+  std::string map_path;      // a map file to open in the game screen at start
+  double mouse_speed = 1;    // the real window's pointer speed, kMinMouseSpeed..kMaxMouseSpeed
+  std::string record_path;   // where the session is recorded, for a replay
+  std::string screens_path;  // where the frames each screen was shown are counted
 };
 
 constexpr double kMinMouseSpeed = 0.25;

@@ -102,6 +102,8 @@ IDirectDrawSurface::IDirectDrawSurface(int width, int height, DWORD caps)
       pixels_(std::size_t(pitch_) * std::size_t(height), 0) {}
 
 IDirectDrawSurface::~IDirectDrawSurface() {
+  SettleCopiesOfThis();
+  ForgetPendingSource();
   if (back_buffer_) back_buffer_->Release();
   if (dc_) platform::DeleteSurfaceDC(dc_);
 }
@@ -121,8 +123,15 @@ HRESULT IDirectDrawSurface::Blt(LPRECT dest_rect, LPDIRECTDRAWSURFACE source, LP
   if (flags & DDBLT_COLORFILL) {
     if (!fx) return DDERR_INVALIDPARAMS;
     const auto colour = static_cast<std::uint16_t>(fx->dwFillColor);
-    for (LONG y = dest.top; y < dest.bottom; ++y) {
-      std::fill_n(&pixels_[std::size_t(y) * pitch_ + dest.left], RectWidth(dest), colour);
+    SettleCopiesOfThis();
+    if (IsWhole(dest)) {
+      ForgetPendingSource();
+      pending_.StartFill(height_, width_, colour);
+    } else {
+      pending_.Cover(pixels_.data(), pitch_, dest);
+      for (LONG y = dest.top; y < dest.bottom; ++y) {
+        std::fill_n(&pixels_[std::size_t(y) * pitch_ + dest.left], RectWidth(dest), colour);
+      }
     }
     MarkChanged();
     return DD_OK;
@@ -133,6 +142,8 @@ HRESULT IDirectDrawSurface::Blt(LPRECT dest_rect, LPDIRECTDRAWSURFACE source, LP
   if (from->locked_ || from->dc_) return DDERR_SURFACEBUSY;
   const RECT src = source_rect ? *source_rect : RECT{0, 0, from->width_, from->height_};
   if (!from->ContainsRect(src)) return DDERR_INVALIDRECT;
+  from->pending_.Settle(from->pixels_.data(), from->pitch_, src);
+  SettleCopiesOfThis();
 
   // A copy within one surface whose rectangles overlap reads from a snapshot.
   std::unique_ptr<IDirectDrawSurface> snapshot;
@@ -154,6 +165,17 @@ HRESULT IDirectDrawSurface::Blt(LPRECT dest_rect, LPDIRECTDRAWSURFACE source, LP
   }
 
   const bool keyed = (flags & DDBLT_KEYSRC) && from->has_key_;
+  if (!keyed && from == source.get() && from != this && IsWhole(dest) && from->IsWhole(src) &&
+      from->width_ == width_ && from->height_ == height_) {
+    StartPendingCopy(*from);
+    MarkChanged();
+    return DD_OK;
+  }
+  if (keyed) {
+    pending_.Settle(pixels_.data(), pitch_, dest);
+  } else {
+    pending_.Cover(pixels_.data(), pitch_, dest);
+  }
   if (RectWidth(dest) == RectWidth(read) && RectHeight(dest) == RectHeight(read)) {
     if (keyed) {
       CopyKeyed(dest, *from, read);
@@ -214,7 +236,49 @@ void IDirectDrawSurface::CopyStretched(const RECT& dest, const IDirectDrawSurfac
   }
 }
 
+bool IDirectDrawSurface::IsWhole(const RECT& r) const {
+  return r.left == 0 && r.top == 0 && r.right == width_ && r.bottom == height_;
+}
+
+// Making pending pixels changes no pixel anybody can see: the surface reads
+// the same before and after, so even a const look may make them.
+void IDirectDrawSurface::SettlePending() const {
+  auto* self = const_cast<IDirectDrawSurface*>(this);
+  self->pending_.SettleAll(self->pixels_.data(), pitch_);
+  self->ForgetPendingSource();
+}
+
+void IDirectDrawSurface::StartPendingCopy(IDirectDrawSurface& source) {
+  source.SettlePending();  // the copy reads its pixels as they are
+  ForgetPendingSource();
+  pending_.StartCopy(height_, width_, source.pixels_.data(), source.pitch_);
+  pending_source_ = &source;
+  source.pending_copies_.push_back(this);
+}
+
+void IDirectDrawSurface::ForgetPendingSource() {
+  if (!pending_source_) return;
+  std::erase(pending_source_->pending_copies_, this);
+  pending_source_ = nullptr;
+}
+
+void IDirectDrawSurface::SettleCopiesOfThis() {
+  if (pending_copies_.empty()) return;
+  const std::vector<IDirectDrawSurface*> copies = std::move(pending_copies_);
+  pending_copies_.clear();
+  for (IDirectDrawSurface* copy : copies) {
+    copy->pending_.SettleAll(copy->pixels_.data(), copy->pitch_);
+    copy->pending_source_ = nullptr;
+  }
+}
+
+void IDirectDrawSurface::PrepareForWrites() {
+  SettlePending();
+  SettleCopiesOfThis();
+}
+
 void IDirectDrawSurface::BuildOpaqueRuns() {
+  SettlePending();
   run_index_stride_ = (width_ + kRunIndexStep - 1) / kRunIndexStep;
   row_runs_.assign(std::size_t(height_) + 1, 0);
   run_index_.assign(std::size_t(height_) * run_index_stride_, 0);
@@ -255,6 +319,8 @@ HRESULT IDirectDrawSurface::Flip(LPDIRECTDRAWSURFACE, DWORD) {
   if (IsNull()) return DDERR_INVALIDPARAMS;
   if (!back_buffer_) return DDERR_NOTFLIPPABLE;
   if (locked_ || back_buffer_->locked_) return DDERR_SURFACEBUSY;
+  PrepareForWrites();
+  back_buffer_->PrepareForWrites();
   platform::CurrentBackend().Present(back_buffer_->pixels_.data(), back_buffer_->pitch_ * 2);
   std::swap(pixels_, back_buffer_->pixels_);
   MarkChanged();
@@ -282,6 +348,7 @@ HRESULT IDirectDrawSurface::Lock(LPRECT rect, LPDDSURFACEDESC desc, DWORD, HANDL
   const RECT area = rect ? *rect : RECT{0, 0, width_, height_};
   if (!ContainsRect(area)) return DDERR_INVALIDRECT;
   FillDescription(width_, height_, pitch_, caps_, desc);
+  PrepareForWrites();
   desc->lpSurface = &pixels_[std::size_t(area.top) * pitch_ + area.left];
   locked_ = true;
   MarkChanged();
@@ -307,6 +374,7 @@ HRESULT IDirectDrawSurface::GetDC(HDC* dc) {
   if (IsNull() || !dc) return DDERR_INVALIDPARAMS;
   if (dc_) return DDERR_DCALREADYCREATED;
   if (locked_) return DDERR_SURFACEBUSY;
+  PrepareForWrites();
   dc_ = platform::CreateSurfaceDC(this);
   MarkChanged();
   *dc = dc_;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/gdi.h"
+#include "platform/pending_pixels.h"
 #include "platform/win32.h"
 
 constexpr HRESULT MakeDDHResult(unsigned code) {
@@ -145,9 +146,18 @@ class IDirectDrawSurface {
   int Width() const { return width_; }
   int Height() const { return height_; }
   int PitchPixels() const { return pitch_; }
-  std::uint16_t* Pixels() { return pixels_.data(); }
-  const std::uint16_t* Pixels() const { return pixels_.data(); }
-  std::uint16_t PixelAt(int x, int y) const { return pixels_[std::size_t(y) * pitch_ + x]; }
+  std::uint16_t* Pixels() {
+    PrepareForWrites();
+    return pixels_.data();
+  }
+  const std::uint16_t* Pixels() const {
+    SettlePending();
+    return pixels_.data();
+  }
+  std::uint16_t PixelAt(int x, int y) const {
+    SettlePending();
+    return pixels_[std::size_t(y) * pitch_ + x];
+  }
 
   // The stand-in behind a null LPDIRECTDRAWSURFACE.
   static IDirectDrawSurface& NullSurface();
@@ -164,6 +174,17 @@ class IDirectDrawSurface {
   IDirectDrawSurface() = default;  // the null surface
   IDirectDrawSurface(int width, int height, DWORD caps);
 
+  bool IsWhole(const RECT& r) const;
+  // Makes the pending pixels, before the pixels are looked at as they are.
+  void SettlePending() const;
+  // The pixels of this surface stand for the source's until they are made;
+  // the source makes them before its own change or go.
+  void StartPendingCopy(IDirectDrawSurface& source);
+  void ForgetPendingSource();
+  // Before the pixels of this surface change: the pending copies of them are made.
+  void SettleCopiesOfThis();
+  // Before the pixels are handed out to be read and written as they are.
+  void PrepareForWrites();
   bool IsNull() const { return width_ == 0; }
   bool ContainsRect(const RECT& r) const;
   void MarkChanged() { runs_valid_ = false; }
@@ -180,6 +201,9 @@ class IDirectDrawSurface {
   DWORD caps_ = 0;
   ULONG refs_ = 1;
   std::vector<std::uint16_t> pixels_;
+  platform::PendingPixels pending_;                  // a whole-surface fill or copy not made yet
+  IDirectDrawSurface* pending_source_ = nullptr;     // the surface a pending copy reads
+  std::vector<IDirectDrawSurface*> pending_copies_;  // the surfaces with a pending copy of this
   bool locked_ = false;
   bool has_key_ = false;
   std::uint16_t key_ = 0;

@@ -80,21 +80,35 @@ void PushMotion(DWORD offset, int delta) {
   PushRecord(offset, static_cast<DWORD>(static_cast<long>(delta)));
 }
 
+void Note(platform::ScriptCommand::Kind kind, int a = 0, int b = 0, bool down = false) {
+  platform::ScriptCommand input;
+  input.kind = kind;
+  input.a = a;
+  input.b = b;
+  input.down = down;
+  platform::CurrentBackend().Note(input);
+}
+
 }  // namespace
 
 namespace platform {
 
+using Kind = ScriptCommand::Kind;
+
 void FeedMouseMotion(int dx, int dy) {
+  if (dx != 0 || dy != 0) Note(Kind::kMove, dx, dy);
   PushMotion(DIMOFS_X, dx);
   PushMotion(DIMOFS_Y, dy);
 }
 
 void FeedMouseButton(MouseButton button, bool down) {
+  Note(button == MouseButton::kLeft ? Kind::kLeft : Kind::kRight, 0, 0, down);
   PushRecord(button == MouseButton::kLeft ? DIMOFS_BUTTON0 : DIMOFS_BUTTON1, down ? 0x80 : 0x00);
 }
 
 void FeedKey(int key, bool down) {
   if (key <= 0 || key > 255) return;
+  Note(Kind::kKey, key, 0, down);
   InputState& in = Input();
   const bool was_down = in.keys[key] & 0x80;
   in.keys[key] = down ? 0x80 : 0x00;
@@ -109,10 +123,15 @@ void FeedKey(int key, bool down) {
 }
 
 void FeedCloseRequest() {
+  Note(Kind::kClose);
   if (HWND window = LiveWindow()) PostMessage(window, WM_CLOSE, 0, 0);
 }
 
 void FeedFocusLost() {
+  ScriptCommand lost;
+  lost.kind = Kind::kFocus;
+  lost.focus = ScriptCommand::Focus::kLost;
+  CurrentBackend().Note(lost);
   InputState& in = Input();
   in.mouse_records.clear();
   in.keys.fill(0);

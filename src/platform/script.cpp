@@ -42,6 +42,29 @@ bool IsFileName(std::string_view name) {
   });
 }
 
+bool ParseFocus(std::string_view word, ScriptCommand::Focus& focus) {
+  using Focus = ScriptCommand::Focus;
+  if (word == "on") return focus = Focus::kOn, true;
+  if (word == "off") return focus = Focus::kOff, true;
+  if (word == "lost") return focus = Focus::kLost, true;
+  return false;
+}
+
+// "clock MS READS [MS READS ...]", each run read at least once.
+std::string ParseClock(const std::vector<std::string_view>& w, std::vector<ClockRun>& runs) {
+  if (w.size() < 5 || (w.size() - 3) % 2 != 0) {
+    return "expected 'at F clock MS READS [MS READS ...]'";
+  }
+  for (std::size_t i = 3; i < w.size(); i += 2) {
+    ClockRun run;
+    if (!ParseNumber(w[i], run.ms) || !ParseNumber(w[i + 1], run.reads) || run.reads == 0) {
+      return "a clock run is a time in ms and a count of readings above 0";
+    }
+    runs.push_back(run);
+  }
+  return {};
+}
+
 // Parses the words after "at F"; an empty result means success.
 std::string ParseCommand(const std::vector<std::string_view>& w, ScriptCommand& c) {
   using Kind = ScriptCommand::Kind;
@@ -83,6 +106,15 @@ std::string ParseCommand(const std::vector<std::string_view>& w, ScriptCommand& 
     if (n != 3) return "'close' takes nothing after it";
     return {};
   }
+  if (verb == "focus") {
+    c.kind = Kind::kFocus;
+    if (n != 4 || !ParseFocus(w[3], c.focus)) return "expected 'at F focus on|off|lost'";
+    return {};
+  }
+  if (verb == "clock") {
+    c.kind = Kind::kClock;
+    return ParseClock(w, c.clock);
+  }
   return "unknown command '" + std::string(verb) + "'";
 }
 
@@ -120,6 +152,39 @@ ScriptParse ParseScript(std::string_view text) {
       result.script.commands.begin(), result.script.commands.end(),
       [](const ScriptCommand& a, const ScriptCommand& b) { return a.frame < b.frame; });
   return result;
+}
+
+std::string FormatCommand(const ScriptCommand& c) {
+  using Kind = ScriptCommand::Kind;
+  const char* up_down = c.down ? "down" : "up";
+  switch (c.kind) {
+    case Kind::kMove:
+    case Kind::kMouse:
+      return std::string(c.kind == Kind::kMove ? "move " : "mouse ") + std::to_string(c.a) + " " +
+             std::to_string(c.b);
+    case Kind::kLeft:
+      return std::string("left ") + up_down;
+    case Kind::kRight:
+      return std::string("right ") + up_down;
+    case Kind::kKey:
+      return "key " + std::to_string(c.a) + " " + up_down;
+    case Kind::kShot:
+      return "shot " + c.name;
+    case Kind::kClose:
+      return "close";
+    case Kind::kFocus:
+      return c.focus == ScriptCommand::Focus::kOn    ? "focus on"
+             : c.focus == ScriptCommand::Focus::kOff ? "focus off"
+                                                     : "focus lost";
+    case Kind::kClock: {
+      std::string line = "clock";
+      for (const ClockRun& run : c.clock) {
+        line += " " + std::to_string(run.ms) + " " + std::to_string(run.reads);
+      }
+      return line;
+    }
+  }
+  return {};
 }
 
 ScriptParse LoadScript(const std::string& path) {

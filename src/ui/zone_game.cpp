@@ -50,17 +50,21 @@ void Zone_Game::Run() {
     if (!PumpOneMessage()) break;
     PollMouse();
     ScrollViewport();
-    PreparerBack();
-    DisplayIcones();
-    DisplaySubZones();
-    if (drag_active) {
-      Draw_Rectangle(lpDDSBack, drag_rect.x0, drag_rect.y0, drag_rect.x1, drag_rect.y1);
-    }
-    Afficher_Souris();
+    ComposeFrame();
     FlipScreen();
     if (game_running) AdvanceWorld();
   }
   end_requested = false;
+}
+
+void Zone_Game::ComposeFrame() {
+  PreparerBack();
+  DisplayIcones();
+  DisplaySubZones();
+  if (drag_active) {
+    Draw_Rectangle(lpDDSBack, drag_rect.x0, drag_rect.y0, drag_rect.x1, drag_rect.y1);
+  }
+  Afficher_Souris();
 }
 
 void Zone_Game::SignalMouseLeftButtonDrag(int xpress, int ypress, int xmouse, int ymouse) {

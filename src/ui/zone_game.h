@@ -26,6 +26,9 @@ class Zone_Game : public Zone_Interactive {
   void SignalMouseLeftButtonReleased(int xmouse, int ymouse) override;
   void SignalMouseRightButtonPressed(int xmouse, int ymouse) override;
   void SignalMouseLeftButtonDrag(int xpress, int ypress, int xmouse, int ymouse) override;
+  // The frame of one pass, up to the flip: the world, the icons, any box
+  // over the game, the selection band and the cursor on top.
+  void ComposeFrame();
 
   bool Drag_Active() const { return drag_active; }
   const DragRect& Drag_Rect() const { return drag_rect; }
@@ -49,5 +52,5 @@ void BackToMainMenu();
 // Moves the view when the cursor touches an edge of the screen.
 void ScrollViewport();
 // One step of a running game, after its frame: the world, the projectiles,
-// the orc side and the victory test.
+// the orc side and the current mission's victory test.
 void AdvanceWorld();
