@@ -235,7 +235,7 @@ TEST_F(SavedGame, ASaveThatFailsKeepsTheOldFile) {
   std::error_code ignored;
   fs::permissions("locked", fs::perms::owner_all, ignored);
   ASSERT_TRUE(SaveGame("limited.bin", "NEW"));
-  EXPECT_EQ(ReadBytes("limited.bin").substr(0, 7), Stream().Int(3).Text("NEW").bytes());
+  EXPECT_EQ(ReadBytes("limited.bin").substr(0, 7), Stream().Int(3).Text("NEW").str());
   EXPECT_FALSE(fs::exists("limited.bin.tmp"));
 }
 
