@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "platform/backend.h"
 
@@ -23,5 +24,5 @@ class ScreenTally : public platform::BackendFilter {
   bool Write(const std::string& path) const;
 
  private:
-  std::map<std::string, long> frames_;
+  std::map<std::string_view, long> frames_;  // keyed by the names ShownScreen returns
 };

@@ -44,12 +44,12 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
       o.headless = true;
     } else if (arg == "--script" && has_value) {
       o.script_path = value();
-    } else if (arg == "--map" && has_value) {
-      o.map_path = value();
-      if (o.map_path.empty()) result.error = "--map takes a file";
-    } else if ((arg == "--record" || arg == "--screens") && has_value) {
-      (arg == "--record" ? o.record_path : o.screens_path) = value();
-      if (argv[i][0] == 0) result.error = std::string(arg) + " takes a file";
+    } else if ((arg == "--map" || arg == "--record" || arg == "--screens") && has_value) {
+      std::string& path = arg == "--map"      ? o.map_path
+                          : arg == "--record" ? o.record_path
+                                              : o.screens_path;
+      path = value();
+      if (path.empty()) result.error = std::string(arg) + " takes a file";
     } else if (arg == "--screenshot-dir" && has_value) {
       o.screenshot_dir = value();
     } else if (arg == "--frame-ms" && has_value) {

@@ -32,7 +32,7 @@ void RecordingBackend::Present(const std::uint16_t* pixels, int pitch_bytes) {
   WriteReadings();
   ++frame_;
   pumped_ = false;
-  out_.flush();
+  out_.flush();  // a session that ends in a crash keeps its recording up to its last frame
 }
 
 void RecordingBackend::Pump() {
