@@ -4,12 +4,9 @@
 #include <utility>
 
 #include "frame/ddraw_text.h"
-#include "frame/main.h"
 #include "ui/Std_Boxes.h"
 #include "ui/menu.h"
-#include "world/Init_Env.h"
 #include "world/Saveload.h"
-#include "world/map.h"
 
 Menu_Save_Load* save_zone = nullptr;
 Menu_Save_Load* load_zone = nullptr;
@@ -105,11 +102,6 @@ void SaveInSlot(int i, char* text) {
 
 void LoadSlot(int i) {
   if (!slot_names[std::size_t(i)]) return;
-  CloseBoxOverGame();
-  ResetWorld();
-  LoadGame(SlotFileName(i));
-  InitMiniMap();
-  game_running = true;
-  main_menu_zone->AddIcone(menu_play_button);
+  StartGameFromFile(SlotFileName(i));
   load_zone->Close();
 }

@@ -111,12 +111,16 @@ void CloseBoxOverGame() {
   if (Zone_Interactive* box = game_zone->Get_Child()) box->Close();
 }
 
-void PlayMapFile(const char* path) {
+void StartGameFromFile(const std::string& path) {
   CloseBoxOverGame();
   ResetWorld();
   LoadGame(path);
   InitMiniMap();
   game_running = true;
   main_menu_zone->AddIcone(menu_play_button);
+}
+
+void PlayMapFile(const char* path) {
+  StartGameFromFile(path);
   current_zone = game_zone;
 }

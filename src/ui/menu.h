@@ -1,6 +1,8 @@
 // The intro picture and the main menu.
 #pragma once
 
+#include <string>
+
 #include "platform/ddraw.h"
 
 class Icone_Texte;
@@ -33,6 +35,10 @@ void Menu_Save();
 // A new game must not open under the box the last one left over the game
 // screen (a VICTORY box would skip its first mission): closes it.
 void CloseBoxOverGame();
+// A game read from a file (a slot, a map) replaces the one under way: the
+// box left over the game screen closes, the world is reset and read, and
+// PLAY joins the menu.
+void StartGameFromFile(const std::string& path);
 // Plays a map file in the game screen, as a loaded game; PLAY joins the
 // menu. The port's way for map authors to try their maps.
 void PlayMapFile(const char* path);
